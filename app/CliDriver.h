@@ -1,0 +1,47 @@
+// The terminal program's driver: runs one calculation's dialog from command-line settings.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "CVexaTabDlg.h"
+#include "CWordObject.h"
+
+// Exit statuses of `vexa`.
+enum VexaExit {
+    kExitOk = 0,
+    kExitRefused = 1,   // input refused: ranges or cross-field checks; nothing calculated or saved
+    kExitUsage = 2,     // unknown command, key or value
+    kExitCannot = 3,    // store, plug-in or calculation not available
+};
+
+struct CliRunRequest {
+    std::vector<std::pair<std::string, std::string>> sets;  // KEY=VALUE in the order given
+    bool paramsOnly = false;                                  // `vexa params`: read and report only
+};
+
+// What one run produced, for printing.
+struct CliRunOutcome {
+    int status = kExitOk;
+    bool ran = false;                         // the dialog was shown (the calculation exists)
+    std::string title;
+    std::vector<std::string> usageErrors;     // exit 2 messages
+    std::vector<VexaMessage> messages;        // range, advice and error messages (deduplicated)
+    std::vector<std::pair<std::string, std::string>> params;   // key -> value text
+    std::vector<std::pair<std::string, std::string>> paramTypes;
+    std::vector<std::pair<std::string, std::string>> results;
+    std::vector<std::pair<std::string, std::string>> resultTypes;
+    CWordObject book;
+    CWordObject resultDoc;
+};
+
+class CliDriver : public IVexaDriver {
+public:
+    CliDriver(const CliRunRequest& request, CliRunOutcome& outcome) : m_request(request), m_outcome(outcome) {}
+    int Run(CVexaTabDlg& dialog) override;
+
+private:
+    const CliRunRequest& m_request;
+    CliRunOutcome& m_outcome;
+};

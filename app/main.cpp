@@ -1,0 +1,322 @@
+// vexa: the terminal front end of the structural-design calculations.
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <string>
+
+#include <CLI/CLI.hpp>
+#include <fmt/format.h>
+#include <nlohmann/json.hpp>
+
+#include "CVexaMainInfo.h"
+#include "CVexaSave.h"
+#include "CliDriver.h"
+#include "PluginLoader.h"
+#include "WordRender.h"
+
+namespace {
+constexpr const char* kVersion = "vexa 0.1.0";
+
+// Records the drawing commands a calculation sends (there is no CAD host here).
+class RecordingCadSink : public IVexaCadSink {
+public:
+    void Command(const VexaCadCommand&) override {}
+};
+
+void PrintBlock(const std::string& heading, const std::string& text) {
+    if (text.empty()) {
+        return;
+    }
+    std::cout << heading << "\n";
+    std::string line;
+    for (char ch : text + "\n") {
+        if (ch == '\n') {
+            if (!line.empty() && line.back() == '\r') {
+                line.pop_back();
+            }
+            if (!line.empty()) {
+                std::cout << "  " << line << "\n";
+            }
+            line.clear();
+        } else {
+            line += ch;
+        }
+    }
+}
+
+const char* MessageHeading(VexaMessageKind kind) {
+    switch (kind) {
+        case VexaMessageKind::Advice: return "提示";
+        case VexaMessageKind::Range: return "输入超出范围";
+        case VexaMessageKind::Error: return "错误";
+    }
+    return "";
+}
+
+std::string TrimNewlines(std::string s) {
+    while (!s.empty() && (s.back() == '\n' || s.back() == '\r')) {
+        s.pop_back();
+    }
+    return s;
+}
+
+nlohmann::json TypedValue(const std::string& type, const std::string& text) {
+    if (type == "double") {
+        return std::stod(text);
+    }
+    if (type == "int") {
+        return std::stoi(text);
+    }
+    if (type == "int[]") {
+        nlohmann::json arr = nlohmann::json::array();
+        std::size_t start = 0;
+        while (start < text.size()) {
+            std::size_t comma = text.find(',', start);
+            if (comma == std::string::npos) {
+                comma = text.size();
+            }
+            arr.push_back(std::stoi(text.substr(start, comma - start)));
+            start = comma + 1;
+        }
+        return arr;
+    }
+    return text;
+}
+
+nlohmann::json FieldsJson(const std::vector<std::pair<std::string, std::string>>& values,
+                          const std::vector<std::pair<std::string, std::string>>& types) {
+    nlohmann::json obj = nlohmann::json::object();
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        obj[values[i].first] = TypedValue(types[i].second, values[i].second);
+    }
+    return obj;
+}
+
+bool OpenStore(const std::string& storeOption) {
+    const std::string path = storeOption.empty() ? CVexaSave::DefaultPath() : storeOption;
+    std::string error;
+    if (!CVexaSave::Open(path, error)) {
+        std::cerr << "vexa: " << error << "\n";
+        return false;
+    }
+    return true;
+}
+
+void PrintUnknownCommand(const std::string& code) {
+    std::cerr << fmt::format("vexa: 未知的计算代码“{}”。可用的计算：\n", code);
+    for (const _tagCaltInfo& info : g_VexaMainInfo.GetCaltFuncs()) {
+        std::cerr << fmt::format("  {}\t{}\n", info.strCode, info.strName);
+    }
+}
+
+int CmdList() {
+    for (const _tagCaltInfo& info : g_VexaMainInfo.GetCaltFuncs()) {
+        std::cout << info.strCode << "\t" << info.strCategory << "\t" << info.strName << "\n";
+    }
+    return kExitOk;
+}
+
+int CmdParams(const std::string& code, const std::string& store, bool json) {
+    if (g_VexaMainInfo.FindCaltFunc(code) == nullptr) {
+        PrintUnknownCommand(code);
+        return kExitUsage;
+    }
+    if (!OpenStore(store)) {
+        return kExitCannot;
+    }
+    CliRunRequest request;
+    request.paramsOnly = true;
+    CliRunOutcome outcome;
+    CliDriver driver(request, outcome);
+    VexaSetDriver(&driver);
+    g_VexaMainInfo.RunCommand(code);
+    VexaSetDriver(nullptr);
+    if (!outcome.ran) {
+        std::cerr << "vexa: " << g_VexaMainInfo.GetCmdMessage() << "\n";
+        return kExitCannot;
+    }
+    if (json) {
+        nlohmann::json out{{"code", code}, {"params", FieldsJson(outcome.params, outcome.paramTypes)}};
+        std::cout << out.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
+    } else {
+        for (const auto& [key, value] : outcome.params) {
+            std::cout << key << "=" << value << "\n";
+        }
+    }
+    return kExitOk;
+}
+
+int CmdRun(const std::string& code, const std::vector<std::string>& setArgs, const std::string& bookPath,
+           bool json, const std::string& store) {
+    if (g_VexaMainInfo.FindCaltFunc(code) == nullptr) {
+        PrintUnknownCommand(code);
+        return kExitUsage;
+    }
+    CliRunRequest request;
+    for (const std::string& arg : setArgs) {
+        const auto eq = arg.find('=');
+        if (eq == std::string::npos || eq == 0) {
+            std::cerr << fmt::format("vexa: --set 应写成 KEY=VALUE，而不是“{}”。\n", arg);
+            return kExitUsage;
+        }
+        request.sets.emplace_back(arg.substr(0, eq), arg.substr(eq + 1));
+    }
+    std::unique_ptr<CWordRenderer> renderer;
+    if (!bookPath.empty()) {
+        renderer = CWordRenderer::ForFile(bookPath);
+        if (!renderer) {
+            std::cerr << fmt::format("vexa: 不能按文件“{}”的扩展名输出计算书；可用：{}。\n", bookPath,
+                                     CWordRenderer::KnownExtensions());
+            return kExitUsage;
+        }
+    }
+    if (!OpenStore(store)) {
+        return kExitCannot;
+    }
+
+    RecordingCadSink sink;
+    g_VexaMainInfo.SetCadSink(&sink);
+    CliRunOutcome outcome;
+    CliDriver driver(request, outcome);
+    VexaSetDriver(&driver);
+    g_VexaMainInfo.RunCommand(code);
+    VexaSetDriver(nullptr);
+    g_VexaMainInfo.SetCadSink(nullptr);
+
+    if (!outcome.ran) {
+        std::cerr << "vexa: " << g_VexaMainInfo.GetCmdMessage() << "\n";
+        return kExitCannot;
+    }
+    for (const std::string& e : outcome.usageErrors) {
+        std::cerr << "vexa: " << e << "\n";
+    }
+    if (outcome.status == kExitUsage || outcome.status == kExitCannot) {
+        return outcome.status;
+    }
+
+    if (outcome.status == kExitOk && renderer) {
+        std::error_code ec;
+        const auto parent = std::filesystem::path(bookPath).parent_path();
+        if (!parent.empty()) {
+            std::filesystem::create_directories(parent, ec);
+        }
+        std::ofstream out(bookPath, std::ios::binary);
+        out << renderer->Render(outcome.book);
+        if (!out) {
+            std::cerr << fmt::format("vexa: 无法写入计算书文件 {}。\n", bookPath);
+            return kExitCannot;
+        }
+    }
+
+    const VexaCmdSummary& summary = g_VexaMainInfo.GetCurCmdSummary();
+    if (json) {
+        nlohmann::json advice = nlohmann::json::array();
+        nlohmann::json errors = nlohmann::json::array();
+        for (const VexaMessage& m : outcome.messages) {
+            (m.kind == VexaMessageKind::Advice ? advice : errors).push_back(TrimNewlines(m.text));
+        }
+        nlohmann::json cad = nlohmann::json::array();
+        for (const VexaCadCommand& c : g_VexaMainInfo.GetSentCommands()) {
+            cad.push_back({{"command", c.command}, {"section", c.section}});
+        }
+        nlohmann::json out{
+            {"code", code},
+            {"title", outcome.title},
+            {"calculated", outcome.status == kExitOk},
+            {"advice", advice},
+            {"errors", errors},
+            {"params", FieldsJson(outcome.params, outcome.paramTypes)},
+            {"results", FieldsJson(outcome.results, outcome.resultTypes)},
+            {"summary",
+             {{"type", summary.type},
+              {"number", summary.number},
+              {"dimensions", summary.dimInfo},
+              {"loads", summary.loadInfo},
+              {"result", summary.resultInfo}}},
+            {"cad_commands", cad},
+        };
+        if (!bookPath.empty() && outcome.status == kExitOk) {
+            out["book"] = bookPath;
+        }
+        std::cout << out.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
+        return outcome.status;
+    }
+
+    for (const VexaMessage& m : outcome.messages) {
+        std::cerr << MessageHeading(m.kind) << "：" << TrimNewlines(m.text) << "\n";
+    }
+    if (outcome.status != kExitOk) {
+        std::cerr << "vexa: 输入未通过检查，未计算，参数未保存。\n";
+        return outcome.status;
+    }
+    std::cout << summary.type << (summary.type.empty() || summary.type.back() == '\n' ? "" : "\n");
+    if (!summary.number.empty()) {
+        std::cout << "构件编号: " << summary.number << "\n";
+    }
+    PrintBlock("尺寸:", summary.dimInfo);
+    PrintBlock("荷载:", summary.loadInfo);
+    PrintBlock("结果:", summary.resultInfo);
+    for (const VexaCadCommand& c : g_VexaMainInfo.GetSentCommands()) {
+        std::cout << "绘图命令: " << TrimNewlines(c.command) << " (" << c.section << ")\n";
+    }
+    if (!bookPath.empty()) {
+        std::cout << "计算书: " << bookPath << "\n";
+    }
+    return kExitOk;
+}
+}  // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{"vexa — 结构设计计算（混凝土、砌体、桩基、钢骨混凝土），按中国设计规范。", "vexa"};
+    app.set_version_flag("--version", kVersion);
+    app.require_subcommand(1);
+    std::string store;
+    app.add_option("--store", store, "参数库文件（默认 $VEXA_STORE 或 ~/.config/vexa/vexa.db）");
+    app.fallthrough();
+
+    auto* list = app.add_subcommand("list", "列出全部计算：代码、类别、名称");
+
+    std::string code;
+    std::vector<std::string> sets;
+    std::string book;
+    bool json = false;
+    auto* run = app.add_subcommand("run", "按默认值或给定参数运行一项计算");
+    run->add_option("CODE", code, "计算代码（见 vexa list）")->required();
+    run->add_option("--set", sets, "KEY=VALUE：参数键名（如 /m_dB 或 m_dB）或页面上的标签，及其值")
+        ->allow_extra_args(false);
+    run->add_option("--book", book, "把计算书写入文件（.html、.txt）");
+    run->add_flag("--json", json, "以一个 JSON 对象输出");
+
+    std::string paramsCode;
+    bool paramsJson = false;
+    auto* params = app.add_subcommand("params", "显示参数库中某项计算的参数（无则为默认值）");
+    params->add_option("CODE", paramsCode, "计算代码")->required();
+    params->add_flag("--json", paramsJson, "以 JSON 输出");
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        const int rc = app.exit(e);
+        return rc == 0 ? kExitOk : kExitUsage;
+    }
+
+    PluginLoader loader;
+    std::string error;
+    if (!loader.Load(PluginLoader::DefaultPath(), error)) {
+        std::cerr << "vexa: " << error << "\n";
+        return kExitCannot;
+    }
+
+    int status = kExitOk;
+    if (list->parsed()) {
+        status = CmdList();
+    } else if (run->parsed()) {
+        status = CmdRun(code, sets, book, json, store);
+    } else if (params->parsed()) {
+        status = CmdParams(paramsCode, store, paramsJson);
+    }
+    loader.Unload();
+    CVexaSave::Close();
+    return status;
+}

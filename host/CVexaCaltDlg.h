@@ -1,0 +1,58 @@
+// The calculation-page base: the framework's slots a page overrides, range checks of edits,
+// and the framework operations a page calls (SaveAllData, LoadAllData, VerifyData).
+#pragma once
+
+#include <span>
+#include <string>
+
+#include "CVexaDlg.h"
+#include "VexaTypes.h"
+
+class CVexaParam;
+class CVexaTabDlg;
+
+// Which control of a page edits a persisted field (for front ends and the program's --set).
+struct VexaFieldControl {
+    const char* key;  // persisted key literal as in the parameter class's table
+    int id;           // control id; for a radio group, the first radio of the group
+};
+
+class CVexaCaltDlg : public CVexaDlg {
+public:
+    explicit CVexaCaltDlg(int templateId, CVexaDlg* parent = nullptr);
+
+    // Page slots, in the framework's order.
+    virtual int SaveToParam(CVexaParam* param);
+    virtual int LoadFromParam(CVexaParam* param);
+    // Cross-field checks: advisory messages into `advice`, errors into `errors`; returns 0 when
+    // it appended a message.
+    virtual int VerifyData(CVexaParam* param, CStringArray& advice, CStringArray& errors);
+    virtual void OnSelchangeTab(int index);
+    // Range checks of the page's fields; 0 when any fails.
+    virtual int ValidateData();
+    // Runs the parameter object's DoCalculate.
+    virtual int Calculate();
+
+    // Field-to-control bindings of this page.
+    virtual std::span<const VexaFieldControl> GetFieldControls() const { return {}; }
+
+    CVexaParam* GetParam() const;
+    CVexaTabDlg* GetTabDlg() const { return m_pTabDlg; }
+    void SetTabDlg(CVexaTabDlg* tab) { m_pTabDlg = tab; }
+    // The tab dialog's calculation type; nonzero: pages hide their own "计算" button.
+    int GetTabDlgCaltType() const;
+    // All pages to / from the parameter object.
+    void SaveAllData();
+    void LoadAllData();
+    // Framework check of all pages (ranges, then cross-field); nonzero to go on.
+    int VerifyData(int bShow);
+
+    // Reads control `id`'s number into `value`; when it lies above `upper` or below `lower`
+    // (the upper bound tested first) records a range message naming the control's label and
+    // returns 0. Disabled or hidden controls are read but not checked. `flag` is -1 at every call.
+    int ValidateEditValue(int id, double& value, double upper, double lower, int flag = -1);
+    int ValidateEditValue(int id, int& value, int upper, int lower);
+
+private:
+    CVexaTabDlg* m_pTabDlg = nullptr;
+};

@@ -1,0 +1,198 @@
+// The page control model: controls by id, accessors and event dispatch.
+#include "CVexaDlg.h"
+
+#include <cassert>
+#include <charconv>
+#include <cstdlib>
+#include <stdexcept>
+
+#include "VexaFormat.h"
+
+namespace {
+std::string ShortestDouble(double value) {
+    char buf[64];
+    auto res = std::to_chars(buf, buf + sizeof buf, value);
+    std::string text(buf, res.ptr);
+    return text == "-0" ? "0" : text;
+}
+
+bool IsList(VexaCtrlKind kind) {
+    return kind == VexaCtrlKind::DropList || kind == VexaCtrlKind::Combo || kind == VexaCtrlKind::ListBox;
+}
+}  // namespace
+
+CVexaDlg::CVexaDlg(int templateId, CVexaDlg* parent) : m_nTemplateId(templateId), m_pParent(parent) {}
+
+CVexaDlg::~CVexaDlg() = default;
+
+bool CVexaDlg::Create(std::string& error) {
+    m_controls.clear();
+    m_order.clear();
+    if (m_nTemplateId != 0) {
+        auto tpl = VexaLoadDialogTemplate(m_nTemplateId, error);
+        if (!tpl) {
+            return false;
+        }
+        for (const VexaCtrlTemplate& t : tpl->controls) {
+            CVexaControl c;
+            c.id = t.id;
+            c.name = t.name;
+            c.kind = t.kind;
+            c.text = t.text;
+            c.items = t.items;
+            c.enabled = !t.disabled;
+            c.visible = !t.hidden;
+            c.readOnly = t.readOnly;
+            c.multiLine = t.multiLine;
+            c.label = t.label;
+            c.group = t.group;
+            c.picture = t.picture;
+            c.x = t.x;
+            c.y = t.y;
+            c.cx = t.cx;
+            c.cy = t.cy;
+            m_order.push_back(c.id);
+            m_controls.emplace(c.id, std::move(c));
+        }
+    }
+    m_bCreated = true;
+    OnInitDialog();
+    return true;
+}
+
+int CVexaDlg::OnInitDialog() { return 1; }
+
+bool CVexaDlg::HasControl(int id) const { return m_controls.count(id) != 0; }
+
+CVexaControl& CVexaDlg::Control(int id) {
+    auto it = m_controls.find(id);
+    if (it == m_controls.end()) {
+        throw std::logic_error("dialog " + std::to_string(m_nTemplateId) + " has no control " + std::to_string(id));
+    }
+    return it->second;
+}
+
+const CVexaControl& CVexaDlg::Control(int id) const { return const_cast<CVexaDlg*>(this)->Control(id); }
+
+std::string CVexaDlg::GetLabelText(int id) const {
+    const CVexaControl& c = Control(id);
+    if (c.label != 0 && HasControl(c.label)) {
+        return Control(c.label).text;
+    }
+    return c.text;
+}
+
+std::string CVexaDlg::GetEditText(int id) const { return Control(id).text; }
+
+void CVexaDlg::GetEditText(int id, std::string& text) const { text = Control(id).text; }
+
+void CVexaDlg::GetEditText(int id, double& value) const { value = std::atof(Control(id).text.c_str()); }
+
+void CVexaDlg::GetEditText(int id, int& value) const { value = std::atoi(Control(id).text.c_str()); }
+
+void CVexaDlg::SetEditText(int id, const std::string& text) {
+    CVexaControl& c = Control(id);
+    c.text = text;
+    if (IsList(c.kind)) {
+        c.sel = -1;
+        for (std::size_t i = 0; i < c.items.size(); ++i) {
+            if (c.items[i] == text) {
+                c.sel = static_cast<int>(i);
+                break;
+            }
+        }
+    }
+}
+
+void CVexaDlg::SetEditText(int id, int value) { SetEditText(id, std::to_string(value)); }
+
+void CVexaDlg::SetEditText(int id, double value) { SetEditText(id, ShortestDouble(value)); }
+
+std::string CVexaDlg::GetComboBoxText(int id) const {
+    const CVexaControl& c = Control(id);
+    if (c.sel >= 0 && c.sel < static_cast<int>(c.items.size())) {
+        return c.items[c.sel];
+    }
+    return c.kind == VexaCtrlKind::Combo ? c.text : std::string();
+}
+
+void CVexaDlg::SetComboBoxText(int id, const std::string& text) {
+    CVexaControl& c = Control(id);
+    for (std::size_t i = 0; i < c.items.size(); ++i) {
+        if (c.items[i] == text) {
+            c.sel = static_cast<int>(i);
+            c.text = text;
+            return;
+        }
+    }
+    // Not an entry: an editable combo takes it as typed text; a drop list selects nothing.
+    c.sel = -1;
+    c.text = c.kind == VexaCtrlKind::Combo ? text : std::string();
+}
+
+void CVexaDlg::SetComboBoxText(int id, int value) { SetComboBoxText(id, std::to_string(value)); }
+
+void CVexaDlg::SetComboBoxText(int id, double value) { SetComboBoxText(id, ShortestDouble(value)); }
+
+int CVexaDlg::GetComboBoxIndex(int id) const { return Control(id).sel; }
+
+void CVexaDlg::SetComboBoxIndex(int id, int index) {
+    CVexaControl& c = Control(id);
+    if (index >= 0 && index < static_cast<int>(c.items.size())) {
+        c.sel = index;
+        c.text = c.items[index];
+    } else {
+        c.sel = -1;
+        c.text.clear();
+    }
+}
+
+void CVexaDlg::ResetComboBox(int id, const std::vector<std::string>& items) {
+    CVexaControl& c = Control(id);
+    c.items = items;
+    c.sel = -1;
+    c.text.clear();
+}
+
+int CVexaDlg::GetCheckData(int id) const { return Control(id).checked ? 1 : 0; }
+
+void CVexaDlg::SetCheckData(int id, int checked) {
+    CVexaControl& c = Control(id);
+    c.checked = checked != 0;
+    if (c.kind == VexaCtrlKind::Radio && c.checked && c.group != 0) {
+        for (auto& [otherId, other] : m_controls) {
+            if (otherId != id && other.kind == VexaCtrlKind::Radio && other.group == c.group) {
+                other.checked = false;
+            }
+        }
+    }
+}
+
+void CVexaDlg::SetStaticText(int id, const std::string& text) { Control(id).text = text; }
+
+void CVexaDlg::SetWindowTextW(int id, const std::string& text) { SetEditText(id, text); }
+
+std::string CVexaDlg::GetWindowText(int id) const { return Control(id).text; }
+
+void CVexaDlg::EnableWindow(int id, bool enable) { Control(id).enabled = enable; }
+
+bool CVexaDlg::IsWindowEnabled(int id) const { return Control(id).enabled; }
+
+void CVexaDlg::ShowWindow(int id, bool show) { Control(id).visible = show; }
+
+bool CVexaDlg::IsWindowVisible(int id) const { return Control(id).visible; }
+
+void CVexaDlg::SetPicture(int id, const std::string& pictureName) { Control(id).picture = pictureName; }
+
+void CVexaDlg::SetPicture(int id, int bitmapId) { SetPicture(id, std::to_string(bitmapId)); }
+
+int CVexaDlg::FireEvent(VexaEvent event, int id) {
+    int ran = 0;
+    for (const VexaMsgMapEntry& entry : GetMessageMap()) {
+        if (entry.event == event && entry.id == id) {
+            (this->*entry.handler)();
+            ++ran;
+        }
+    }
+    return ran;
+}

@@ -1,0 +1,119 @@
+// The page control model: a dialog owns its controls by integer id, created from its dialog
+// template; front ends and tests read and change them and fire the events a user would.
+#pragma once
+
+#include <map>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "VexaResource.h"
+#include "VexaTypes.h"
+
+struct CVexaControl {
+    int id = 0;
+    std::string name;
+    VexaCtrlKind kind = VexaCtrlKind::Static;
+    std::string text;                 // edit/combo text, caption of static/check/radio/button/group
+    std::vector<std::string> items;   // list entries (drop list, combo, list box)
+    int sel = -1;                     // selected entry, -1 none
+    bool checked = false;             // check box, radio button
+    bool enabled = true;
+    bool visible = true;
+    bool readOnly = false;
+    bool multiLine = false;
+    int label = 0;                    // id of the labelling static
+    int group = 0;                    // radio group
+    std::string picture;              // picture control: picture name
+    std::vector<std::vector<std::string>> rows;  // list control: rows of cells
+    int x = 0, y = 0, cx = 0, cy = 0;
+};
+
+// Events a user (through a front end) causes on a control.
+enum class VexaEvent {
+    KillFocus,   // an edit (or an editable combo) loses the focus
+    SelChange,   // the selection of a list changes
+    Clicked,     // a button, check box or radio button is clicked
+    DblClk,      // a list item is double-clicked
+};
+
+class CVexaDlg;
+
+// One row of a page's message map: event on control id runs handler.
+struct VexaMsgMapEntry {
+    VexaEvent event;
+    int id;
+    void (CVexaDlg::*handler)();
+};
+
+// Builds a message-map row for a handler of class ThisClass (declare `using ThisClass = X;`).
+#define ON_VEXA_EVENT(ev, id, fn) \
+    VexaMsgMapEntry { (ev), (id), static_cast<void (CVexaDlg::*)()>(&ThisClass::fn) }
+
+class CVexaDlg {
+public:
+    explicit CVexaDlg(int templateId, CVexaDlg* parent = nullptr);
+    virtual ~CVexaDlg();
+    CVexaDlg(const CVexaDlg&) = delete;
+    CVexaDlg& operator=(const CVexaDlg&) = delete;
+
+    int GetTemplateId() const { return m_nTemplateId; }
+
+    // Creates the controls from the dialog template (through the resource chain) and runs
+    // OnInitDialog. Returns false, with the reason in `error`, when the template is missing
+    // or malformed. Template 0 has no controls.
+    bool Create(std::string& error);
+    bool IsCreated() const { return m_bCreated; }
+    virtual int OnInitDialog();
+
+    // --- controls ---
+    bool HasControl(int id) const;
+    CVexaControl& Control(int id);              // throws std::logic_error for an unknown id
+    const CVexaControl& Control(int id) const;
+    const std::vector<int>& ControlOrder() const { return m_order; }
+    // The label text of a control: its labelling static's text, else its own caption.
+    std::string GetLabelText(int id) const;
+
+    // --- accessors by control id ---
+    std::string GetEditText(int id) const;
+    void GetEditText(int id, std::string& text) const;
+    void GetEditText(int id, double& value) const;   // the number the text starts with, 0 if none
+    void GetEditText(int id, int& value) const;
+    void SetEditText(int id, const std::string& text);
+    void SetEditText(int id, int value);
+    void SetEditText(int id, double value);          // short number form (ftos)
+    std::string GetComboBoxText(int id) const;        // selected entry, or the typed text
+    void SetComboBoxText(int id, const std::string& text);  // selects the entry, else types it
+    void SetComboBoxText(int id, int value);
+    void SetComboBoxText(int id, double value);
+    int GetComboBoxIndex(int id) const;
+    void SetComboBoxIndex(int id, int index);
+    void ResetComboBox(int id, const std::vector<std::string>& items);  // replaces the entries, no selection
+    int GetCheckData(int id) const;                  // 1 when checked
+    void SetCheckData(int id, int checked);          // radio: also clears the others of its group
+    void SetStaticText(int id, const std::string& text);
+    void SetWindowTextW(int id, const std::string& text);
+    std::string GetWindowText(int id) const;
+    void EnableWindow(int id, bool enable);
+    bool IsWindowEnabled(int id) const;
+    void ShowWindow(int id, bool show);
+    bool IsWindowVisible(int id) const;
+    void SetPicture(int id, const std::string& pictureName);
+    void SetPicture(int id, int bitmapId);
+
+    // --- events ---
+    // Runs the handlers bound to (event, id) in the message map; returns how many ran.
+    int FireEvent(VexaEvent event, int id);
+
+protected:
+    // The page's message map (one explicit table per page class).
+    virtual std::span<const VexaMsgMapEntry> GetMessageMap() const { return {}; }
+
+    int m_nTemplateId;
+    CVexaDlg* m_pParent;
+
+private:
+    std::map<int, CVexaControl> m_controls;
+    std::vector<int> m_order;
+    bool m_bCreated = false;
+};

@@ -1,0 +1,26 @@
+// Drawing-parameter persistence under a section name.
+#include "CVexaDrawParam.h"
+
+#include "CVexaSave.h"
+
+int CVexaDrawParam::SaveParam(const std::string& section) {
+    CVexaSaveBatch batch;
+    for (VexaField& field : GetFields()) {
+        const std::string key = section + "/" + field.key;
+        std::visit([&](auto* p) { CVexaSave::SetValue(key, *p); }, field.ptr);
+    }
+    return 1;
+}
+
+int CVexaDrawParam::LoadParam(const std::string& section) {
+    for (VexaField& field : GetFields()) {
+        const std::string key = section + "/" + field.key;
+        std::visit(
+            [&](auto* p) {
+                auto current = *p;
+                CVexaSave::GetValue(key, *p, current);
+            },
+            field.ptr);
+    }
+    return 1;
+}

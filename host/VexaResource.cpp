@@ -1,0 +1,177 @@
+// Resource lookup through the resource chain and the dialog-template reader.
+#include "VexaResource.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include <nlohmann/json.hpp>
+
+#include "CVexaMainInfo.h"
+
+namespace {
+std::vector<HINSTANCE>& Chain() {
+    static std::vector<HINSTANCE> chain;
+    return chain;
+}
+
+const VexaCtrlKind kKinds[] = {VexaCtrlKind::Edit,    VexaCtrlKind::DropList, VexaCtrlKind::Combo,
+                               VexaCtrlKind::Check,   VexaCtrlKind::Radio,    VexaCtrlKind::Static,
+                               VexaCtrlKind::Picture, VexaCtrlKind::ListBox,  VexaCtrlKind::ListCtrl,
+                               VexaCtrlKind::Button,  VexaCtrlKind::Group};
+}  // namespace
+
+const VexaResourceFile* VexaFindResource(const VexaResourceSet* set, const std::string& path) {
+    if (set == nullptr) {
+        return nullptr;
+    }
+    for (std::size_t i = 0; i < set->count; ++i) {
+        if (set->files[i].data != nullptr && path == set->files[i].path) {
+            return &set->files[i];
+        }
+    }
+    return nullptr;
+}
+
+void VexaChainAdd(HINSTANCE instance) {
+    if (instance != nullptr) {
+        Chain().push_back(instance);
+    }
+}
+
+void VexaChainRemove(HINSTANCE instance) {
+    auto& chain = Chain();
+    auto it = std::find(chain.begin(), chain.end(), instance);
+    if (it != chain.end()) {
+        chain.erase(it);
+    }
+}
+
+const VexaResourceFile* VexaFindResourceInChain(const std::string& path) {
+    if (HINSTANCE current = CVexaInsTance::GetResourceHandle()) {
+        if (const VexaResourceFile* file = VexaFindResource(current->resources, path)) {
+            return file;
+        }
+    }
+    for (HINSTANCE instance : Chain()) {
+        if (const VexaResourceFile* file = VexaFindResource(instance->resources, path)) {
+            return file;
+        }
+    }
+    return nullptr;
+}
+
+std::string VexaLoadPicture(const std::string& name) {
+    const VexaResourceFile* file = VexaFindResourceInChain("pictures/" + name + ".svg");
+    if (file == nullptr) {
+        return {};
+    }
+    return std::string(reinterpret_cast<const char*>(file->data), file->size);
+}
+
+std::string VexaPictureTitle(const std::string& name) {
+    const std::string svg = VexaLoadPicture(name);
+    const auto open = svg.find("<title>");
+    if (open == std::string::npos) {
+        return name;
+    }
+    const auto start = open + std::strlen("<title>");
+    const auto close = svg.find("</title>", start);
+    if (close == std::string::npos) {
+        return name;
+    }
+    return svg.substr(start, close - start);
+}
+
+const char* VexaCtrlKindName(VexaCtrlKind kind) {
+    switch (kind) {
+        case VexaCtrlKind::Edit: return "edit";
+        case VexaCtrlKind::DropList: return "droplist";
+        case VexaCtrlKind::Combo: return "combo";
+        case VexaCtrlKind::Check: return "check";
+        case VexaCtrlKind::Radio: return "radio";
+        case VexaCtrlKind::Static: return "static";
+        case VexaCtrlKind::Picture: return "picture";
+        case VexaCtrlKind::ListBox: return "listbox";
+        case VexaCtrlKind::ListCtrl: return "listctrl";
+        case VexaCtrlKind::Button: return "button";
+        case VexaCtrlKind::Group: return "group";
+    }
+    return "?";
+}
+
+std::optional<VexaDialogTemplate> VexaParseDialogTemplate(const std::string& text, std::string& error) {
+    using nlohmann::json;
+    json doc = json::parse(text, nullptr, false);
+    if (doc.is_discarded() || !doc.is_object()) {
+        error = "对话框模板不是有效的 JSON 对象";
+        return std::nullopt;
+    }
+    try {
+        VexaDialogTemplate tpl;
+        tpl.id = doc.value("id", 0);
+        tpl.caption = doc.value("caption", std::string());
+        tpl.width = doc.value("width", 0);
+        tpl.height = doc.value("height", 0);
+        for (const json& c : doc.value("controls", json::array())) {
+            VexaCtrlTemplate ctrl;
+            ctrl.id = c.at("id").get<int>();
+            ctrl.name = c.value("name", std::string());
+            const std::string kind = c.at("kind").get<std::string>();
+            const auto* found = std::find_if(std::begin(kKinds), std::end(kKinds),
+                                             [&](VexaCtrlKind k) { return kind == VexaCtrlKindName(k); });
+            if (found == std::end(kKinds)) {
+                error = "控件 " + std::to_string(ctrl.id) + " 的类型未知: " + kind;
+                return std::nullopt;
+            }
+            ctrl.kind = *found;
+            ctrl.text = c.value("text", std::string());
+            ctrl.items = c.value("items", std::vector<std::string>());
+            ctrl.label = c.value("label", 0);
+            ctrl.group = c.value("group", 0);
+            ctrl.picture = c.value("picture", std::string());
+            if (c.contains("rect")) {
+                const auto rect = c.at("rect").get<std::vector<int>>();
+                if (rect.size() != 4) {
+                    error = "控件 " + std::to_string(ctrl.id) + " 的 rect 应有 4 个数";
+                    return std::nullopt;
+                }
+                ctrl.x = rect[0];
+                ctrl.y = rect[1];
+                ctrl.cx = rect[2];
+                ctrl.cy = rect[3];
+            }
+            ctrl.readOnly = c.value("readonly", false);
+            ctrl.multiLine = c.value("multiline", false);
+            ctrl.hidden = c.value("hidden", false);
+            ctrl.disabled = c.value("disabled", false);
+            if (std::any_of(tpl.controls.begin(), tpl.controls.end(),
+                            [&](const VexaCtrlTemplate& other) { return other.id == ctrl.id; })) {
+                error = "控件编号重复: " + std::to_string(ctrl.id);
+                return std::nullopt;
+            }
+            tpl.controls.push_back(std::move(ctrl));
+        }
+        return tpl;
+    } catch (const json::exception& e) {
+        error = std::string("对话框模板格式错误: ") + e.what();
+        return std::nullopt;
+    }
+}
+
+std::optional<VexaDialogTemplate> VexaLoadDialogTemplate(int id, std::string& error) {
+    const std::string path = "dialogs/" + std::to_string(id) + ".json";
+    const VexaResourceFile* file = VexaFindResourceInChain(path);
+    if (file == nullptr) {
+        error = "找不到对话框模板 " + std::to_string(id);
+        return std::nullopt;
+    }
+    auto tpl = VexaParseDialogTemplate(std::string(reinterpret_cast<const char*>(file->data), file->size), error);
+    if (tpl && tpl->id != id) {
+        error = "对话框模板 " + path + " 的编号是 " + std::to_string(tpl->id);
+        return std::nullopt;
+    }
+    if (!tpl) {
+        error = path + ": " + error;
+    }
+    return tpl;
+}

@@ -1,0 +1,258 @@
+// Driving an open tab dialog by field key or label, as a user would.
+#include "VexaSession.h"
+
+#include <cstdlib>
+#include <cstring>
+
+#include <fmt/format.h>
+
+#include "CVexaParam.h"
+
+namespace {
+std::string Trim(std::string s) {
+    auto strip_suffix = [&](const char* suffix) {
+        const std::size_t n = std::strlen(suffix);
+        if (s.size() >= n && s.compare(s.size() - n, n, suffix) == 0) {
+            s.erase(s.size() - n);
+            return true;
+        }
+        return false;
+    };
+    bool changed = true;
+    while (changed) {
+        changed = strip_suffix(":") || strip_suffix("：") || strip_suffix(" ") || strip_suffix("\t");
+    }
+    std::size_t start = 0;
+    while (start < s.size() && (s[start] == ' ' || s[start] == '\t')) {
+        ++start;
+    }
+    return s.substr(start);
+}
+
+bool IsInputKind(VexaCtrlKind kind) {
+    switch (kind) {
+        case VexaCtrlKind::Edit:
+        case VexaCtrlKind::DropList:
+        case VexaCtrlKind::Combo:
+        case VexaCtrlKind::Check:
+        case VexaCtrlKind::Radio:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool ParseNumber(const std::string& text, double& value) {
+    if (text.empty()) {
+        return false;
+    }
+    char* end = nullptr;
+    value = std::strtod(text.c_str(), &end);
+    return end == text.c_str() + text.size();
+}
+
+bool ParseIndex(const std::string& text, int& value) {
+    if (text.empty()) {
+        return false;
+    }
+    char* end = nullptr;
+    const long v = std::strtol(text.c_str(), &end, 10);
+    if (end != text.c_str() + text.size()) {
+        return false;
+    }
+    value = static_cast<int>(v);
+    return true;
+}
+
+std::string StripSlash(const std::string& key) { return !key.empty() && key[0] == '/' ? key.substr(1) : key; }
+
+// The persisted field of the parameter object with this key literal, if any.
+const VexaField* FindField(const std::vector<VexaField>& fields, const std::string& key) {
+    for (const VexaField& f : fields) {
+        if (f.key == key) {
+            return &f;
+        }
+    }
+    return nullptr;
+}
+
+std::string JoinItems(const std::vector<std::string>& items) {
+    std::string out;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        out += (i ? "、" : "") + items[i];
+    }
+    return out;
+}
+}  // namespace
+
+bool VexaSession::Find(const std::string& keyOrLabel, VexaControlRef& ref) const {
+    const std::string wanted = StripSlash(keyOrLabel);
+    for (const VexaTabPage& p : m_dlg.GetPages()) {
+        for (const VexaFieldControl& fc : p.page->GetFieldControls()) {
+            if (StripSlash(fc.key) == wanted && p.page->HasControl(fc.id)) {
+                ref = VexaControlRef{p.page, fc.id, fc.key};
+                return true;
+            }
+        }
+    }
+    const std::string label = Trim(keyOrLabel);
+    if (label.empty()) {
+        return false;
+    }
+    for (const VexaTabPage& p : m_dlg.GetPages()) {
+        if (!p.page->IsCreated()) {
+            continue;
+        }
+        for (int id : p.page->ControlOrder()) {
+            const CVexaControl& c = p.page->Control(id);
+            if (!IsInputKind(c.kind) || Trim(p.page->GetLabelText(id)) != label) {
+                continue;
+            }
+            ref = VexaControlRef{p.page, id, {}};
+            for (const VexaFieldControl& fc : p.page->GetFieldControls()) {
+                if (fc.id == id) {
+                    ref.key = fc.key;
+                }
+            }
+            // A radio button's label names that button: it belongs to its group's binding.
+            if (c.kind == VexaCtrlKind::Radio && ref.key.empty()) {
+                for (const VexaFieldControl& fc : p.page->GetFieldControls()) {
+                    if (p.page->HasControl(fc.id) && p.page->Control(fc.id).kind == VexaCtrlKind::Radio &&
+                        p.page->Control(fc.id).group == c.group) {
+                        ref.key = fc.key;
+                    }
+                }
+            }
+            return true;
+        }
+    }
+    return false;
+}
+
+std::vector<std::string> VexaSession::Names() const {
+    std::vector<std::string> names;
+    for (const VexaTabPage& p : m_dlg.GetPages()) {
+        for (const VexaFieldControl& fc : p.page->GetFieldControls()) {
+            if (!p.page->HasControl(fc.id)) {
+                continue;
+            }
+            const std::string label = Trim(p.page->GetLabelText(fc.id));
+            names.push_back(label.empty() ? std::string(fc.key) : std::string(fc.key) + " (" + label + ")");
+        }
+    }
+    return names;
+}
+
+VexaSetResult VexaSession::Set(const std::string& keyOrLabel, const std::string& value) {
+    VexaControlRef ref;
+    if (!Find(keyOrLabel, ref)) {
+        return {VexaSetResult::UnknownKey, fmt::format("未知的参数“{}”。", keyOrLabel)};
+    }
+    CVexaCaltDlg& page = *ref.page;
+    CVexaControl& c = page.Control(ref.id);
+    const std::string label = Trim(page.GetLabelText(ref.id));
+    const std::string name = label.empty() ? keyOrLabel : label;
+    if (!c.enabled || !c.visible) {
+        return {VexaSetResult::Disabled, fmt::format("“{}”在当前选择下不可输入。", name)};
+    }
+
+    // What kind of value the bound field holds.
+    std::vector<VexaField> fields;
+    if (CVexaParam* param = m_dlg.GetParam()) {
+        fields = param->GetFields();
+    }
+    const VexaField* field = ref.key.empty() ? nullptr : FindField(fields, ref.key);
+    const bool numberField = field && (std::holds_alternative<double*>(field->ptr) || std::holds_alternative<int*>(field->ptr));
+    const bool indexField = field && std::holds_alternative<int*>(field->ptr);
+
+    switch (c.kind) {
+        case VexaCtrlKind::Edit: {
+            double number = 0;
+            if (numberField && !ParseNumber(value, number)) {
+                return {VexaSetResult::BadValue, fmt::format("“{}”应为数值，而不是“{}”。", name, value)};
+            }
+            page.SetEditText(ref.id, value);
+            page.FireEvent(VexaEvent::KillFocus, ref.id);
+            return {};
+        }
+        case VexaCtrlKind::DropList:
+        case VexaCtrlKind::Combo: {
+            int index = -1;
+            for (std::size_t i = 0; i < c.items.size(); ++i) {
+                if (c.items[i] == value) {
+                    index = static_cast<int>(i);
+                    break;
+                }
+            }
+            if (index < 0 && indexField && ParseIndex(value, index) && (index < 0 || index >= static_cast<int>(c.items.size()))) {
+                index = -1;
+            }
+            if (index >= 0) {
+                page.SetComboBoxIndex(ref.id, index);
+                page.FireEvent(VexaEvent::SelChange, ref.id);
+                return {};
+            }
+            if (c.kind == VexaCtrlKind::Combo) {
+                double number = 0;
+                if (numberField && !ParseNumber(value, number)) {
+                    return {VexaSetResult::BadValue, fmt::format("“{}”应为数值，而不是“{}”。", name, value)};
+                }
+                page.SetComboBoxText(ref.id, value);
+                page.FireEvent(VexaEvent::KillFocus, ref.id);
+                return {};
+            }
+            return {VexaSetResult::BadValue,
+                    fmt::format("“{}”没有“{}”这一项；可选：{}。", name, value, JoinItems(c.items))};
+        }
+        case VexaCtrlKind::Check: {
+            if (value != "0" && value != "1") {
+                return {VexaSetResult::BadValue, fmt::format("“{}”是复选框，应为 0 或 1，而不是“{}”。", name, value)};
+            }
+            const bool want = value == "1";
+            if (c.checked != want) {
+                page.SetCheckData(ref.id, want ? 1 : 0);
+                page.FireEvent(VexaEvent::Clicked, ref.id);
+            }
+            return {};
+        }
+        case VexaCtrlKind::Radio: {
+            std::vector<int> group;
+            for (int id : page.ControlOrder()) {
+                const CVexaControl& other = page.Control(id);
+                if (other.kind == VexaCtrlKind::Radio && other.group == c.group) {
+                    group.push_back(id);
+                }
+            }
+            int target = -1;
+            std::vector<std::string> captions;
+            for (std::size_t i = 0; i < group.size(); ++i) {
+                const std::string caption = Trim(page.Control(group[i]).text);
+                captions.push_back(caption);
+                if (caption == Trim(value)) {
+                    target = group[i];
+                }
+            }
+            int index = -1;
+            if (target < 0 && ParseIndex(value, index) && index >= 0 && index < static_cast<int>(group.size())) {
+                target = group[index];
+            }
+            // A radio named by its own label takes 1 (choose it).
+            if (target < 0 && ref.key.empty() && value == "1") {
+                target = ref.id;
+            }
+            if (target < 0) {
+                return {VexaSetResult::BadValue,
+                        fmt::format("“{}”没有“{}”这一项；可选：{}。", name, value, JoinItems(captions))};
+            }
+            if (!page.Control(target).enabled) {
+                return {VexaSetResult::Disabled,
+                        fmt::format("“{}”在当前选择下不可输入。", Trim(page.Control(target).text))};
+            }
+            page.SetCheckData(target, 1);
+            page.FireEvent(VexaEvent::Clicked, target);
+            return {};
+        }
+        default:
+            return {VexaSetResult::UnknownKey, fmt::format("“{}”不是输入项。", keyOrLabel)};
+    }
+}

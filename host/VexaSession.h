@@ -1,0 +1,42 @@
+// Front-end support: drive an open tab dialog the way a user does, by field key or by label.
+// Used by the terminal program and by the tests; knows nothing of a terminal.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "CVexaTabDlg.h"
+
+struct VexaSetResult {
+    enum Status { Ok, UnknownKey, BadValue, Disabled } status = Ok;
+    std::string message;  // Chinese message for the user when not Ok
+};
+
+// Where a field key or label leads: the page, the control, and the field key (may be empty
+// when a label names a control that is bound to no persisted field).
+struct VexaControlRef {
+    CVexaCaltDlg* page = nullptr;
+    int id = 0;
+    std::string key;
+};
+
+class VexaSession {
+public:
+    explicit VexaSession(CVexaTabDlg& dialog) : m_dlg(dialog) {}
+
+    // Finds the control for a persisted key literal (with or without its leading "/") or a
+    // control's label (trailing ":"/"：" and surrounding spaces ignored).
+    bool Find(const std::string& keyOrLabel, VexaControlRef& ref) const;
+    // Every key and label that Find accepts, for messages.
+    std::vector<std::string> Names() const;
+
+    // Applies VALUE through the control as a user would and fires the control's events:
+    // edit: types the text, leaves the field (KillFocus); drop list: picks the entry by its text
+    // or, for a field stored as an index, by that index (SelChange); editable combo: picks the
+    // entry or types the text (SelChange / KillFocus); check box: 0 or 1 (Clicked when it
+    // changes); radio group: the radio by caption or index (Clicked).
+    VexaSetResult Set(const std::string& keyOrLabel, const std::string& value);
+
+private:
+    CVexaTabDlg& m_dlg;
+};

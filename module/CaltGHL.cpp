@@ -1,0 +1,6 @@
+// Command GHL: not built yet.
+#include "VexaModule.h"
+
+void CaltGHL() {
+    VexaCommandNotBuilt("GHL");
+}

@@ -1,0 +1,6 @@
+// Command GHZ: not built yet.
+#include "VexaModule.h"
+
+void CaltGHZ() {
+    VexaCommandNotBuilt("GHZ");
+}

@@ -1,0 +1,6 @@
+// Command GLJS: not built yet.
+#include "VexaModule.h"
+
+void CaltGLJS() {
+    VexaCommandNotBuilt("GLJS");
+}

@@ -1,0 +1,6 @@
+// Command JBSHYJS: not built yet.
+#include "VexaModule.h"
+
+void CaltJBSHYJS() {
+    VexaCommandNotBuilt("JBSHYJS");
+}

@@ -1,0 +1,6 @@
+// Command LFKZHJS: not built yet.
+#include "VexaModule.h"
+
+void CaltLFKZHJS() {
+    VexaCommandNotBuilt("LFKZHJS");
+}

@@ -1,0 +1,6 @@
+// Command LZFJGJJS: not built yet.
+#include "VexaModule.h"
+
+void CaltLZFJGJJS() {
+    VexaCommandNotBuilt("LZFJGJJS");
+}

@@ -1,0 +1,6 @@
+// Command LZHGJJS: not built yet.
+#include "VexaModule.h"
+
+void CaltLZHGJJS() {
+    VexaCommandNotBuilt("LZHGJJS");
+}

@@ -1,0 +1,6 @@
+// Command SHYNDJS: not built yet.
+#include "VexaModule.h"
+
+void CaltSHYNDJS() {
+    VexaCommandNotBuilt("SHYNDJS");
+}

@@ -1,0 +1,6 @@
+// Command TLJS: not built yet.
+#include "VexaModule.h"
+
+void CaltTLJS() {
+    VexaCommandNotBuilt("TLJS");
+}

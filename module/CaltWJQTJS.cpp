@@ -1,0 +1,6 @@
+// Command WJQTJS: not built yet.
+#include "VexaModule.h"
+
+void CaltWJQTJS() {
+    VexaCommandNotBuilt("WJQTJS");
+}

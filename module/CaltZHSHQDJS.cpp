@@ -1,0 +1,6 @@
+// Command ZHSHQDJS: not built yet.
+#include "VexaModule.h"
+
+void CaltZHSHQDJS() {
+    VexaCommandNotBuilt("ZHSHQDJS");
+}

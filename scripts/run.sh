@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Sets up the machine, builds vexa (release) and runs the main job: the deflection check with
+# its default parameters, writing its calculation book to out/SHYNDJS.html.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+cmake --preset release >/dev/null
+cmake --build --preset release -j"$(nproc)"
+mkdir -p out
+export VEXA_STORE="${VEXA_STORE:-$PWD/out/vexa.db}"
+build/release/vexa list
+build/release/vexa run SHYNDJS --book out/SHYNDJS.html
