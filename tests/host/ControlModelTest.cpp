@@ -1,0 +1,293 @@
+// Tests of the page control model: templates, accessors, events, range checks and the session.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "CVexaCaltDlg.h"
+#include "CVexaMainInfo.h"
+#include "CVexaParam.h"
+#include "CVexaTabDlg.h"
+#include "VexaResource.h"
+#include "VexaSession.h"
+
+namespace {
+const char kTemplate[] = R"json({
+  "id": 9001, "caption": "基本参数", "width": 200, "height": 120,
+  "controls": [
+    {"id": 10, "name": "IDC_STATIC_B", "kind": "static", "text": "截面宽度b:", "rect": [5, 5, 40, 10]},
+    {"id": 11, "name": "IDC_EDIT_B", "kind": "edit", "label": 10, "rect": [50, 5, 40, 12]},
+    {"id": 20, "name": "IDC_STATIC_TYPE", "kind": "static", "text": "截面类型", "rect": [5, 20, 40, 10]},
+    {"id": 21, "name": "IDC_COMBO_TYPE", "kind": "droplist", "label": 20, "items": ["矩形", "T形"], "rect": [50, 20, 40, 60]},
+    {"id": 30, "name": "IDC_CHECK_PSI", "kind": "check", "text": "直接承受重复荷载的构件(ψ=1.0)", "rect": [5, 35, 100, 10]},
+    {"id": 40, "name": "IDC_RADIO_SQUARE", "kind": "radio", "text": "方桩", "group": 1, "rect": [5, 50, 30, 10]},
+    {"id": 41, "name": "IDC_RADIO_ROUND", "kind": "radio", "text": "圆桩", "group": 1, "rect": [40, 50, 30, 10]},
+    {"id": 50, "name": "IDC_EDIT_H", "kind": "edit", "text": "500", "label": 51, "disabled": true, "rect": [50, 65, 40, 12]},
+    {"id": 51, "name": "IDC_STATIC_H", "kind": "static", "text": "截面高度h：", "rect": [5, 65, 40, 10]},
+    {"id": 60, "name": "IDC_COMBO_VI", "kind": "combo", "label": 61, "items": ["带肋钢筋", "0.7"], "rect": [50, 80, 40, 60]},
+    {"id": 61, "name": "IDC_STATIC_VI", "kind": "static", "text": "粘结特征系数vi", "rect": [5, 80, 40, 10]}
+  ]
+})json";
+
+const VexaResourceFile kFiles[] = {
+    {"dialogs/9001.json", reinterpret_cast<const unsigned char*>(kTemplate), sizeof kTemplate - 1},
+};
+const VexaResourceSet kSet{kFiles, 1};
+
+struct TestParam : CVexaParam {
+    double m_dB = 200;
+    std::string m_strType = "矩形";
+    int m_bPsi = 0;
+    int m_nKind = 0;
+    double m_dH = 500;
+    std::string m_strVi = "带肋钢筋";
+    std::vector<VexaField> GetFields() override {
+        static const VexaFieldDef<TestParam> kFields[] = {
+            {"/m_dB", &TestParam::m_dB},       {"/m_strType", &TestParam::m_strType}, {"/m_bPsi", &TestParam::m_bPsi},
+            {"/m_nKind", &TestParam::m_nKind}, {"/m_dH", &TestParam::m_dH},           {"/m_strVi", &TestParam::m_strVi},
+            {"/m_strNumber", &TestParam::m_strNumber}};
+        return VexaBindFields(this, kFields);
+    }
+};
+
+class TestPage : public CVexaCaltDlg {
+public:
+    using ThisClass = TestPage;
+    TestPage() : CVexaCaltDlg(9001) {}
+    int typeChanges = 0, bLeft = 0, psiClicks = 0, radioClicks = 0, viLeft = 0;
+    std::span<const VexaFieldControl> GetFieldControls() const override {
+        static const VexaFieldControl map[] = {{"/m_dB", 11}, {"/m_strType", 21}, {"/m_bPsi", 30},
+                                               {"/m_nKind", 40}, {"/m_dH", 50},  {"/m_strVi", 60}};
+        return map;
+    }
+    int ValidateData() override {
+        double b = 0;
+        return ValidateEditValue(11, b, 10000, 1);
+    }
+
+protected:
+    std::span<const VexaMsgMapEntry> GetMessageMap() const override {
+        static const VexaMsgMapEntry map[] = {
+            ON_VEXA_EVENT(VexaEvent::SelChange, 21, OnSelchangeType),
+            ON_VEXA_EVENT(VexaEvent::KillFocus, 11, OnKillfocusB),
+            ON_VEXA_EVENT(VexaEvent::Clicked, 30, OnPsi),
+            ON_VEXA_EVENT(VexaEvent::Clicked, 40, OnRadio),
+            ON_VEXA_EVENT(VexaEvent::Clicked, 41, OnRadio),
+            ON_VEXA_EVENT(VexaEvent::KillFocus, 60, OnKillfocusVi),
+        };
+        return map;
+    }
+
+private:
+    void OnSelchangeType() {
+        ++typeChanges;
+        EnableWindow(50, GetComboBoxText(21) == "T形");
+    }
+    void OnKillfocusB() {
+        ++bLeft;
+        double b = 0;
+        ValidateEditValue(11, b, 10000, 1);
+    }
+    void OnPsi() { ++psiClicks; }
+    void OnRadio() { ++radioClicks; }
+    void OnKillfocusVi() { ++viLeft; }
+};
+
+class ControlModelTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_instance.resources = &kSet;
+        m_saved = CVexaInsTance::GetResourceHandle();
+        CVexaInsTance::SetResourceHandle(&m_instance);
+        tab.AddPage(&page, "基本参数", 9001, &m_instance);
+        tab.SetParam(&param, &m_instance);
+        std::string error;
+        ASSERT_TRUE(page.Create(error)) << error;
+    }
+    void TearDown() override { CVexaInsTance::SetResourceHandle(m_saved); }
+
+    VexaModuleInstance m_instance;
+    HINSTANCE m_saved = nullptr;
+    TestPage page;
+    TestParam param;
+    CVexaTabDlg tab;
+};
+}  // namespace
+
+TEST_F(ControlModelTest, ControlsComeFromTheTemplate) {
+    EXPECT_EQ(page.ControlOrder().size(), 11u);
+    EXPECT_EQ(page.Control(21).items, (std::vector<std::string>{"矩形", "T形"}));
+    EXPECT_EQ(page.GetComboBoxIndex(21), -1);
+    EXPECT_FALSE(page.IsWindowEnabled(50));
+    EXPECT_EQ(page.GetEditText(50), "500");
+    EXPECT_EQ(page.GetLabelText(11), "截面宽度b:");
+    EXPECT_EQ(page.GetLabelText(30), "直接承受重复荷载的构件(ψ=1.0)");
+    EXPECT_THROW(page.Control(999), std::logic_error);
+}
+
+TEST_F(ControlModelTest, AccessorsKeepValues) {
+    page.SetEditText(11, 0.00001);
+    EXPECT_EQ(page.GetEditText(11), "1e-05");
+    double v = 0;
+    page.GetEditText(11, v);
+    EXPECT_EQ(v, 0.00001);  // nothing lost through the edit
+    page.SetEditText(11, 1234.5);
+    EXPECT_EQ(page.GetEditText(11), "1234.5");
+
+    page.SetComboBoxText(21, "T形");
+    EXPECT_EQ(page.GetComboBoxIndex(21), 1);
+    page.SetComboBoxText(21, "圆形");  // not an entry of a drop list: nothing selected
+    EXPECT_EQ(page.GetComboBoxIndex(21), -1);
+    EXPECT_EQ(page.GetComboBoxText(21), "");
+    page.SetComboBoxText(60, "0.85");  // an editable combo takes typed text
+    EXPECT_EQ(page.GetComboBoxText(60), "0.85");
+    page.SetComboBoxIndex(60, 0);
+    EXPECT_EQ(page.GetComboBoxText(60), "带肋钢筋");
+    page.ResetComboBox(21, {"C20", "C25"});
+    EXPECT_EQ(page.GetComboBoxText(21), "");
+    EXPECT_EQ(page.Control(21).items.size(), 2u);
+}
+
+TEST_F(ControlModelTest, RadioButtonsOfAGroupExcludeEachOther) {
+    page.SetCheckData(40, 1);
+    page.SetCheckData(41, 1);
+    EXPECT_EQ(page.GetCheckData(40), 0);
+    EXPECT_EQ(page.GetCheckData(41), 1);
+    page.SetCheckData(30, 1);  // a check box is independent
+    EXPECT_EQ(page.GetCheckData(41), 1);
+}
+
+TEST_F(ControlModelTest, EventsRunTheBoundHandlersOnly) {
+    EXPECT_EQ(page.FireEvent(VexaEvent::SelChange, 21), 1);
+    EXPECT_EQ(page.typeChanges, 1);
+    EXPECT_EQ(page.FireEvent(VexaEvent::KillFocus, 21), 0);
+    EXPECT_EQ(page.FireEvent(VexaEvent::DblClk, 11), 0);
+    EXPECT_EQ(page.typeChanges, 1);
+    EXPECT_EQ(page.bLeft, 0);
+}
+
+TEST_F(ControlModelTest, RangeRefusalNamesTheLabelAndRange) {
+    page.SetEditText(11, "0");
+    double b = -1;
+    EXPECT_EQ(page.ValidateEditValue(11, b, 10000, 1), 0);
+    EXPECT_EQ(b, 0);
+    ASSERT_EQ(tab.GetMessages().size(), 1u);
+    EXPECT_EQ(tab.GetMessages()[0].kind, VexaMessageKind::Range);
+    EXPECT_EQ(tab.GetMessages()[0].text, "截面宽度b应在1～10000之间，请重新输入！");
+    page.SetEditText(11, "10000.5");
+    EXPECT_EQ(page.ValidateEditValue(11, b, 10000, 1), 0);
+    page.SetEditText(11, "10000");
+    EXPECT_EQ(page.ValidateEditValue(11, b, 10000, 1), 1);
+
+    // A disabled field is read but not checked.
+    page.SetEditText(50, "-3");
+    int h = 0;
+    EXPECT_EQ(page.ValidateEditValue(50, h, 100, 1), 1);
+    EXPECT_EQ(h, -3);
+}
+
+TEST_F(ControlModelTest, SessionSetsFieldsAsAUserWould) {
+    VexaSession session(tab);
+    EXPECT_EQ(session.Set("m_dB", "250").status, VexaSetResult::Ok);
+    EXPECT_EQ(page.GetEditText(11), "250");
+    EXPECT_EQ(page.bLeft, 1);
+    EXPECT_EQ(session.Set("截面宽度b", "300").status, VexaSetResult::Ok);  // by label, colon ignored
+    EXPECT_EQ(page.GetEditText(11), "300");
+
+    EXPECT_EQ(session.Set("/m_strType", "T形").status, VexaSetResult::Ok);
+    EXPECT_EQ(page.typeChanges, 1);
+    EXPECT_TRUE(page.IsWindowEnabled(50));  // the handler ran
+    EXPECT_EQ(session.Set("截面高度h", "600").status, VexaSetResult::Ok);
+
+    // A check box takes 0 or 1 and clicks only on a change.
+    EXPECT_EQ(session.Set("/m_bPsi", "1").status, VexaSetResult::Ok);
+    EXPECT_EQ(session.Set("/m_bPsi", "1").status, VexaSetResult::Ok);
+    EXPECT_EQ(page.psiClicks, 1);
+    EXPECT_EQ(page.GetCheckData(30), 1);
+
+    // A radio group by caption or index.
+    EXPECT_EQ(session.Set("m_nKind", "圆桩").status, VexaSetResult::Ok);
+    EXPECT_EQ(page.GetCheckData(41), 1);
+    EXPECT_EQ(session.Set("m_nKind", "0").status, VexaSetResult::Ok);
+    EXPECT_EQ(page.GetCheckData(40), 1);
+    EXPECT_EQ(page.radioClicks, 2);
+
+    // An editable combo takes an entry or typed text.
+    EXPECT_EQ(session.Set("m_strVi", "1.2").status, VexaSetResult::Ok);
+    EXPECT_EQ(page.GetComboBoxText(60), "1.2");
+    EXPECT_EQ(page.viLeft, 1);
+}
+
+TEST_F(ControlModelTest, SessionRefusesWhatAUserCouldNotDo) {
+    VexaSession session(tab);
+    auto r = session.Set("m_dX", "1");
+    EXPECT_EQ(r.status, VexaSetResult::UnknownKey);
+    EXPECT_EQ(r.message, "未知的参数“m_dX”。");
+    r = session.Set("m_dB", "abc");
+    EXPECT_EQ(r.status, VexaSetResult::BadValue);
+    EXPECT_EQ(r.message, "“截面宽度b”应为数值，而不是“abc”。");
+    r = session.Set("m_strType", "圆形");
+    EXPECT_EQ(r.status, VexaSetResult::BadValue);
+    EXPECT_EQ(r.message, "“截面类型”没有“圆形”这一项；可选：矩形、T形。");
+    r = session.Set("m_dH", "600");  // disabled until the section type is T形
+    EXPECT_EQ(r.status, VexaSetResult::Disabled);
+    EXPECT_EQ(r.message, "“截面高度h”在当前选择下不可输入。");
+    r = session.Set("m_bPsi", "yes");
+    EXPECT_EQ(r.status, VexaSetResult::BadValue);
+    EXPECT_EQ(page.psiClicks, 0);
+}
+
+TEST_F(ControlModelTest, FrameworkVerifyRunsRangesBeforeCrossFieldChecks) {
+    page.SetEditText(11, "0");
+    EXPECT_EQ(tab.VerifyData(1), 0);
+    ASSERT_EQ(tab.GetMessages().size(), 1u);
+    EXPECT_EQ(tab.GetMessages()[0].kind, VexaMessageKind::Range);
+    tab.ClearMessages();
+    page.SetEditText(11, "5");
+    EXPECT_EQ(tab.VerifyData(1), 1);
+    EXPECT_TRUE(tab.GetMessages().empty());
+}
+
+TEST(DialogTemplate, MalformedTemplatesAreRefusedWithAReason) {
+    std::string error;
+    EXPECT_FALSE(VexaParseDialogTemplate("{", error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_FALSE(VexaParseDialogTemplate(R"({"id":1,"controls":[{"id":1,"kind":"slider"}]})", error));
+    EXPECT_EQ(error, "控件 1 的类型未知: slider");
+    EXPECT_FALSE(VexaParseDialogTemplate(R"({"id":1,"controls":[{"id":1,"kind":"edit"},{"id":1,"kind":"edit"}]})", error));
+    EXPECT_EQ(error, "控件编号重复: 1");
+    EXPECT_FALSE(VexaParseDialogTemplate(R"({"id":1,"controls":[{"id":2,"kind":"edit","rect":[1,2]}]})", error));
+    EXPECT_FALSE(VexaLoadDialogTemplate(424242, error));
+    EXPECT_EQ(error, "找不到对话框模板 424242");
+}
+
+TEST(FieldTable, BindsTypedMembersAndPrintsValues) {
+    TestParam p;
+    p.m_dB = 0.1;
+    p.m_strNumber = "L-1";
+    auto fields = p.GetFields();
+    ASSERT_EQ(fields.size(), 7u);
+    EXPECT_EQ(fields[0].key, "/m_dB");
+    EXPECT_EQ(VexaFieldText(fields[0]), "0.1");
+    EXPECT_STREQ(VexaFieldTypeName(fields[0]), "double");
+    EXPECT_STREQ(VexaFieldTypeName(fields[2]), "int");
+    EXPECT_EQ(VexaFieldText(fields[6]), "L-1");  // a base-class member in a derived table
+    *std::get<double*>(fields[0].ptr) = 7.5;
+    EXPECT_EQ(p.m_dB, 7.5);
+}
+
+TEST(FieldTable, ReadAndWriteGoThroughTheStoreUnderTheSection) {
+    TestParam a;
+    a.m_dB = 333.25;
+    a.m_strType = "T形";
+    a.m_bPsi = 1;
+    a.WriteFields("TESTSEC");
+    TestParam b;
+    b.ReadFields("TESTSEC");
+    EXPECT_EQ(b.m_dB, 333.25);
+    EXPECT_EQ(b.m_strType, "T形");
+    EXPECT_EQ(b.m_bPsi, 1);
+    TestParam c;
+    c.m_dH = 42;
+    c.ReadFields("OTHERSEC");  // absent keys keep the current values
+    EXPECT_EQ(c.m_dH, 42);
+}
