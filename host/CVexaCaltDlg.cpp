@@ -1,6 +1,8 @@
 // The calculation-page base: default slots, range checks and the framework operations.
 #include "CVexaCaltDlg.h"
 
+#include <cmath>
+
 #include <fmt/format.h>
 
 #include "CVexaParam.h"
@@ -67,7 +69,7 @@ int CVexaCaltDlg::ValidateEditValue(int id, double& value, double upper, double 
     if (!c.enabled || !c.visible) {
         return 1;
     }
-    if (value > upper || value < lower) {
+    if (!std::isfinite(value) || value > upper || value < lower) {
         if (m_pTabDlg) {
             m_pTabDlg->AddMessage(VexaMessageKind::Range,
                                   fmt::format("{}应在{}～{}之间，请重新输入！", CleanLabel(GetLabelText(id)),

@@ -1,6 +1,7 @@
 // Driving an open tab dialog by field key or label, as a user would.
 #include "VexaSession.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
@@ -48,7 +49,7 @@ bool ParseNumber(const std::string& text, double& value) {
     }
     char* end = nullptr;
     value = std::strtod(text.c_str(), &end);
-    return end == text.c_str() + text.size();
+    return end == text.c_str() + text.size() && std::isfinite(value);
 }
 
 bool ParseIndex(const std::string& text, int& value) {

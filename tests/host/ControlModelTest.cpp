@@ -175,6 +175,8 @@ TEST_F(ControlModelTest, RangeRefusalNamesTheLabelAndRange) {
     EXPECT_EQ(tab.GetMessages()[0].text, "截面宽度b应在1～10000之间，请重新输入！");
     page.SetEditText(11, "10000.5");
     EXPECT_EQ(page.ValidateEditValue(11, b, 10000, 1), 0);
+    page.SetEditText(11, "nan");  // not a number is never in range
+    EXPECT_EQ(page.ValidateEditValue(11, b, 10000, 1), 0);
     page.SetEditText(11, "10000");
     EXPECT_EQ(page.ValidateEditValue(11, b, 10000, 1), 1);
 
@@ -225,6 +227,8 @@ TEST_F(ControlModelTest, SessionRefusesWhatAUserCouldNotDo) {
     r = session.Set("m_dB", "abc");
     EXPECT_EQ(r.status, VexaSetResult::BadValue);
     EXPECT_EQ(r.message, "“截面宽度b”应为数值，而不是“abc”。");
+    EXPECT_EQ(session.Set("m_dB", "nan").status, VexaSetResult::BadValue);
+    EXPECT_EQ(session.Set("m_dB", "inf").status, VexaSetResult::BadValue);
     r = session.Set("m_strType", "圆形");
     EXPECT_EQ(r.status, VexaSetResult::BadValue);
     EXPECT_EQ(r.message, "“截面类型”没有“圆形”这一项；可选：矩形、T形。");
