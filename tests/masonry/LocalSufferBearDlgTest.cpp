@@ -332,3 +332,9 @@ TEST_F(LocalSufferBearDlgTest, InputPersistsBetweenCommands) {
         EXPECT_EQ(page.Control(D::IDC_PIC_LOCAL).picture, "LOCALSUFFERBEAR14");
     });
 }
+
+TEST_F(LocalSufferBearDlgTest, FrameCalculationTypeHidesTheButton) {
+    g_VexaMainInfo.SetFrameCaltType(1);
+    Run([](D& page, P&, VexaSession&, CVexaTabDlg&) { EXPECT_FALSE(page.IsWindowVisible(D::IDC_BUTTON_CALC)); });
+    g_VexaMainInfo.SetFrameCaltType(0);
+}
