@@ -79,7 +79,17 @@ std::string CVexaDlg::GetLabelText(int id) const {
     if (c.label != 0 && HasControl(c.label)) {
         return Control(c.label).text;
     }
-    return c.text;
+    // Captioned controls name themselves; the text of an edit or a list is its value.
+    switch (c.kind) {
+        case VexaCtrlKind::Check:
+        case VexaCtrlKind::Radio:
+        case VexaCtrlKind::Button:
+        case VexaCtrlKind::Group:
+        case VexaCtrlKind::Static:
+            return c.text;
+        default:
+            return {};
+    }
 }
 
 std::string CVexaDlg::GetEditText(int id) const { return Control(id).text; }

@@ -71,7 +71,8 @@ public:
     CVexaControl& Control(int id);              // throws std::logic_error for an unknown id
     const CVexaControl& Control(int id) const;
     const std::vector<int>& ControlOrder() const { return m_order; }
-    // The label text of a control: its labelling static's text, else its own caption.
+    // The label text of a control: its labelling static's text, else the caption of a check box,
+    // radio button, button, group box or static; empty for an unlabelled edit or list.
     std::string GetLabelText(int id) const;
 
     // --- accessors by control id ---

@@ -1,6 +1,7 @@
 // Driving an open tab dialog by field key or label, as a user would.
 #include "VexaSession.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -185,7 +186,14 @@ VexaSetResult VexaSession::Set(const std::string& keyOrLabel, const std::string&
                     break;
                 }
             }
-            if (index < 0 && indexField && ParseIndex(value, index) && (index < 0 || index >= static_cast<int>(c.items.size()))) {
+            // A field stored as a list index also takes that index, unless the entries are
+            // numbers themselves (a bar diameter list holds values, not positions).
+            const bool numericEntries = std::any_of(c.items.begin(), c.items.end(), [](const std::string& item) {
+                double ignored = 0;
+                return ParseNumber(item, ignored);
+            });
+            if (index < 0 && indexField && !numericEntries && ParseIndex(value, index) &&
+                (index < 0 || index >= static_cast<int>(c.items.size()))) {
                 index = -1;
             }
             if (index >= 0) {

@@ -24,7 +24,9 @@ const char kTemplate[] = R"json({
     {"id": 50, "name": "IDC_EDIT_H", "kind": "edit", "text": "500", "label": 51, "disabled": true, "rect": [50, 65, 40, 12]},
     {"id": 51, "name": "IDC_STATIC_H", "kind": "static", "text": "截面高度h：", "rect": [5, 65, 40, 10]},
     {"id": 60, "name": "IDC_COMBO_VI", "kind": "combo", "label": 61, "items": ["带肋钢筋", "0.7"], "rect": [50, 80, 40, 60]},
-    {"id": 61, "name": "IDC_STATIC_VI", "kind": "static", "text": "粘结特征系数vi", "rect": [5, 80, 40, 10]}
+    {"id": 61, "name": "IDC_STATIC_VI", "kind": "static", "text": "粘结特征系数vi", "rect": [5, 80, 40, 10]},
+    {"id": 71, "name": "IDC_STATIC_DIA", "kind": "static", "text": "直径", "rect": [5, 95, 40, 10]},
+    {"id": 70, "name": "IDC_COMBO_DIA", "kind": "droplist", "label": 71, "items": ["6", "8", "10"], "rect": [50, 95, 40, 60]}
   ]
 })json";
 
@@ -40,11 +42,12 @@ struct TestParam : CVexaParam {
     int m_nKind = 0;
     double m_dH = 500;
     std::string m_strVi = "带肋钢筋";
+    int m_nDia = 6;
     std::vector<VexaField> GetFields() override {
         static const VexaFieldDef<TestParam> kFields[] = {
             {"/m_dB", &TestParam::m_dB},       {"/m_strType", &TestParam::m_strType}, {"/m_bPsi", &TestParam::m_bPsi},
             {"/m_nKind", &TestParam::m_nKind}, {"/m_dH", &TestParam::m_dH},           {"/m_strVi", &TestParam::m_strVi},
-            {"/m_strNumber", &TestParam::m_strNumber}};
+            {"/m_nDia", &TestParam::m_nDia},   {"/m_strNumber", &TestParam::m_strNumber}};
         return VexaBindFields(this, kFields);
     }
 };
@@ -56,7 +59,8 @@ public:
     int typeChanges = 0, bLeft = 0, psiClicks = 0, radioClicks = 0, viLeft = 0;
     std::span<const VexaFieldControl> GetFieldControls() const override {
         static const VexaFieldControl map[] = {{"/m_dB", 11}, {"/m_strType", 21}, {"/m_bPsi", 30},
-                                               {"/m_nKind", 40}, {"/m_dH", 50},  {"/m_strVi", 60}};
+                                               {"/m_nKind", 40}, {"/m_dH", 50},  {"/m_strVi", 60},
+                                               {"/m_nDia", 70}};
         return map;
     }
     int ValidateData() override {
@@ -114,7 +118,7 @@ protected:
 }  // namespace
 
 TEST_F(ControlModelTest, ControlsComeFromTheTemplate) {
-    EXPECT_EQ(page.ControlOrder().size(), 11u);
+    EXPECT_EQ(page.ControlOrder().size(), 13u);
     EXPECT_EQ(page.Control(21).items, (std::vector<std::string>{"矩形", "T形"}));
     EXPECT_EQ(page.GetComboBoxIndex(21), -1);
     EXPECT_FALSE(page.IsWindowEnabled(50));
@@ -235,6 +239,12 @@ TEST_F(ControlModelTest, SessionRefusesWhatAUserCouldNotDo) {
     r = session.Set("m_dH", "600");  // disabled until the section type is T形
     EXPECT_EQ(r.status, VexaSetResult::Disabled);
     EXPECT_EQ(r.message, "“截面高度h”在当前选择下不可输入。");
+    // A list of numbers is chosen by value, never by position.
+    EXPECT_EQ(session.Set("m_nDia", "8").status, VexaSetResult::Ok);
+    EXPECT_EQ(page.GetComboBoxIndex(70), 1);
+    r = session.Set("m_nDia", "2");
+    EXPECT_EQ(r.status, VexaSetResult::BadValue);
+    EXPECT_EQ(r.message, "“直径”没有“2”这一项；可选：6、8、10。");
     r = session.Set("m_bPsi", "yes");
     EXPECT_EQ(r.status, VexaSetResult::BadValue);
     EXPECT_EQ(page.psiClicks, 0);
@@ -269,12 +279,12 @@ TEST(FieldTable, BindsTypedMembersAndPrintsValues) {
     p.m_dB = 0.1;
     p.m_strNumber = "L-1";
     auto fields = p.GetFields();
-    ASSERT_EQ(fields.size(), 7u);
+    ASSERT_EQ(fields.size(), 8u);
     EXPECT_EQ(fields[0].key, "/m_dB");
     EXPECT_EQ(VexaFieldText(fields[0]), "0.1");
     EXPECT_STREQ(VexaFieldTypeName(fields[0]), "double");
     EXPECT_STREQ(VexaFieldTypeName(fields[2]), "int");
-    EXPECT_EQ(VexaFieldText(fields[6]), "L-1");  // a base-class member in a derived table
+    EXPECT_EQ(VexaFieldText(fields[7]), "L-1");  // a base-class member in a derived table
     *std::get<double*>(fields[0].ptr) = 7.5;
     EXPECT_EQ(p.m_dB, 7.5);
 }

@@ -262,18 +262,18 @@ TEST_F(PegIntensionDlgTest, GradeProblemsAreErrors) {
 }
 
 TEST_F(PegIntensionDlgTest, RangesAndNonNumbers) {
-    Run([](D&, P&, VexaSession& s, CVexaTabDlg& dlg) {
+    Run([](D& page, P&, VexaSession& s, CVexaTabDlg& dlg) {
         EXPECT_EQ(s.Set("m_dDia", "0").status, VexaSetResult::Ok);
         EXPECT_EQ(Errors(dlg), (std::vector<std::string>{"桩身截面宽度b(mm)应在1～10000之间，请重新输入！"}));
         dlg.ClearMessages();
         SetOk(s, "m_dDia", "500");
         EXPECT_TRUE(Errors(dlg).empty());
-        // "nan" reads as a number that no range refuses; the page refuses it.
-        SetOk(s, "m_dh", "nan");
+        // Not-a-number texts are refused as values; typed into the edit, the range check
+        // refuses them.
+        EXPECT_EQ(s.Set("m_dh", "nan").status, VexaSetResult::BadValue);
+        EXPECT_EQ(s.Set("m_dh", "inf").status, VexaSetResult::BadValue);
+        page.SetEditText(D::IDC_EDIT_H, "nan");
         EXPECT_EQ(dlg.RunCalculation(), 0);
-        EXPECT_EQ(Errors(dlg), (std::vector<std::string>{"输入的数值无效，请用户重新输入。"}));
-        dlg.ClearMessages();
-        SetOk(s, "m_dh", "inf");
         EXPECT_EQ(Errors(dlg), (std::vector<std::string>{"桩身截面高度h(mm)应在1～10000之间，请重新输入！"}));
     });
 }
