@@ -35,6 +35,8 @@ void PrintBlock(const std::string& heading, const std::string& text) {
             if (!line.empty() && line.back() == '\r') {
                 line.pop_back();
             }
+            line.erase(0, line.find_first_not_of(" \t") == std::string::npos ? line.size()
+                                                                              : line.find_first_not_of(" \t"));
             if (!line.empty()) {
                 std::cout << "  " << line << "\n";
             }
