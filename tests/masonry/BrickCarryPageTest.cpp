@@ -5,6 +5,7 @@
 
 #include "CVexaMainInfo.h"
 #include "VexaSession.h"
+#include "VexaPageTest.h"
 #include "VexaTestSupport.h"
 #include "masonry/CBrickCarryandHeinghtThickCal.h"
 #include "masonry/CBrickCarryandHeinghtThickDlg.h"
@@ -15,39 +16,9 @@ namespace {
 using D = CBrickCarryandHeinghtThickDlg;
 using P = CBrickCarryandHeinghtThickCal;
 
-class BrickCarryPageTest : public ::testing::Test {
+class BrickCarryPageTest : public VexaPageTest<D, P> {
 protected:
-    void SetUp() override { VexaTestFreshStore(); }
-
-    void Run(const std::function<void(D&, P&, VexaSession&, CVexaTabDlg&)>& body) {
-        bool ran = false;
-        ASSERT_TRUE(VexaRunCommandWith("WJQTJS", [&](CVexaTabDlg& dlg) {
-            ASSERT_EQ(dlg.GetPages().size(), 2u);
-            auto* page = dynamic_cast<D*>(dlg.GetPages()[0].page);
-            auto* param = dynamic_cast<P*>(dlg.GetParam());
-            ASSERT_NE(page, nullptr);
-            ASSERT_NE(param, nullptr);
-            VexaSession session(dlg);
-            body(*page, *param, session, dlg);
-            ran = true;
-        }));
-        EXPECT_TRUE(ran);
-    }
-
-    static void SetOk(VexaSession& s, const std::string& key, const std::string& value) {
-        const VexaSetResult r = s.Set(key, value);
-        EXPECT_EQ(r.status, VexaSetResult::Ok) << key << "=" << value << ": " << r.message;
-    }
-
-    static std::vector<std::string> Texts(const CVexaTabDlg& dlg, VexaMessageKind kind) {
-        std::vector<std::string> out;
-        for (const VexaMessage& m : dlg.GetMessages()) {
-            if (m.kind == kind) {
-                out.push_back(m.text);
-            }
-        }
-        return out;
-    }
+    static void Run(const Body& body) { RunCommand("WJQTJS", body); }
 
     // Presses "计算" with fresh messages.
     static void Calc(D& page, CVexaTabDlg& dlg) {

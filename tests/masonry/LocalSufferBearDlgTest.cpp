@@ -5,6 +5,7 @@
 
 #include "CVexaMainInfo.h"
 #include "VexaSession.h"
+#include "VexaPageTest.h"
 #include "VexaTestSupport.h"
 #include "masonry/CLocalSufferBearDlg.h"
 #include "masonry/CLocalSufferBearParam.h"
@@ -14,36 +15,9 @@ namespace {
 using D = CLocalSufferBearDlg;
 using P = CLocalSufferBearParam;
 
-class LocalSufferBearDlgTest : public ::testing::Test {
+class LocalSufferBearDlgTest : public VexaPageTest<D, P> {
 protected:
-    void SetUp() override { VexaTestFreshStore(); }
-
-    void Run(const std::function<void(D&, P&, VexaSession&, CVexaTabDlg&)>& body) {
-        bool ran = false;
-        ASSERT_TRUE(VexaRunCommandWith("JBSHYJS", [&](CVexaTabDlg& dlg) {
-            ASSERT_EQ(dlg.GetPages().size(), 2u);
-            auto* page = dynamic_cast<D*>(dlg.GetPages()[0].page);
-            auto* param = dynamic_cast<P*>(dlg.GetParam());
-            ASSERT_NE(page, nullptr);
-            ASSERT_NE(param, nullptr);
-            VexaSession session(dlg);
-            body(*page, *param, session, dlg);
-            ran = true;
-        }));
-        EXPECT_TRUE(ran);
-    }
-
-    static void SetOk(VexaSession& s, const std::string& key, const std::string& value) {
-        const VexaSetResult r = s.Set(key, value);
-        EXPECT_EQ(r.status, VexaSetResult::Ok) << key << "=" << value << ": " << r.message;
-    }
-
-    static std::vector<std::string> Texts(const CVexaTabDlg& dlg, VexaMessageKind kind) {
-        std::vector<std::string> out;
-        for (const VexaMessage& m : dlg.GetMessages())
-            if (m.kind == kind) out.push_back(m.text);
-        return out;
-    }
+    static void Run(const Body& body) { RunCommand("JBSHYJS", body); }
 
     // Presses "计 算" with fresh messages and a cleared step text.
     static void Calc(D& page, P& param, CVexaTabDlg& dlg) {

@@ -5,6 +5,7 @@
 
 #include "CVexaMainInfo.h"
 #include "VexaSession.h"
+#include "VexaPageTest.h"
 #include "VexaTestSupport.h"
 #include "pile/CPegIntensionParam.h"
 #include "pile/CpegIntensionDlg.h"
@@ -14,40 +15,9 @@ namespace {
 using D = CpegIntensionDlg;
 using P = CPegIntensionParam;
 
-class PegIntensionDlgTest : public ::testing::Test {
+class PegIntensionDlgTest : public VexaPageTest<D, P> {
 protected:
-    void SetUp() override { VexaTestFreshStore(); }
-
-    // Runs the command; `body` gets the page, the parameter object and a session.
-    void Run(const std::function<void(D&, P&, VexaSession&, CVexaTabDlg&)>& body) {
-        bool ran = false;
-        ASSERT_TRUE(VexaRunCommandWith("ZHSHQDJS", [&](CVexaTabDlg& dlg) {
-            ASSERT_EQ(dlg.GetPages().size(), 2u);
-            auto* page = dynamic_cast<D*>(dlg.GetPages()[0].page);
-            auto* param = dynamic_cast<P*>(dlg.GetParam());
-            ASSERT_NE(page, nullptr);
-            ASSERT_NE(param, nullptr);
-            VexaSession session(dlg);
-            body(*page, *param, session, dlg);
-            ran = true;
-        }));
-        EXPECT_TRUE(ran);
-    }
-
-    static void SetOk(VexaSession& s, const std::string& key, const std::string& value) {
-        const VexaSetResult r = s.Set(key, value);
-        EXPECT_EQ(r.status, VexaSetResult::Ok) << key << "=" << value << ": " << r.message;
-    }
-
-    static std::vector<std::string> Errors(const CVexaTabDlg& dlg) {
-        std::vector<std::string> out;
-        for (const VexaMessage& m : dlg.GetMessages()) {
-            if (m.kind != VexaMessageKind::Advice) {
-                out.push_back(m.text);
-            }
-        }
-        return out;
-    }
+    static void Run(const Body& body) { RunCommand("ZHSHQDJS", body); }
 };
 
 TEST_F(PegIntensionDlgTest, CommandBuildsTheDialog) {
