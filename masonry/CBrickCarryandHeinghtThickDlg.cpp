@@ -6,6 +6,7 @@
 #include "CVexaParam.h"
 #include "masonry/CBrickCarryandHeinghtThickCal.h"
 #include "masonry/GetMasonryFc.h"
+#include "masonry/MasonryGradeLists.h"
 
 namespace {
 
@@ -41,9 +42,6 @@ const VexaFieldControl kFieldControls[] = {
     {"m_strFloorType", Dlg::IDC_COMBO_FLOOR},
 };
 
-bool Contains(const CStringArray& list, const std::string& text) {
-    return std::find(list.begin(), list.end(), text) != list.end();
-}
 
 }  // namespace
 
@@ -93,29 +91,8 @@ int CBrickCarryandHeinghtThickDlg::OnInitDialog() {
 }
 
 void CBrickCarryandHeinghtThickDlg::FillGradeLists(const std::string& material, const std::string& grade,
-                                                   const std::string& mortar) {
-    CStringArray grades, mortars;
-    GetMasonryGrades(material, grades);
-    GetMasonryMortars(material, mortars);
-    ResetComboBox(IDC_COMBO_GRADE, grades);
-    ResetComboBox(IDC_COMBO_MORTAR, mortars);
-    if (grades.empty() || mortars.empty()) {
-        return;
-    }
-    const std::string useGrade = Contains(grades, grade) ? grade : grades.front();
-    std::string useMortar = mortar;
-    if (!Contains(mortars, mortar)) {
-        // The weakest mortar above "0" that the table gives a value for with this grade.
-        useMortar = mortars.front();
-        for (std::size_t i = 1; i < mortars.size(); ++i) {
-            if (GetMasonryFc(useGrade, material, mortars[i]) > 0) {
-                useMortar = mortars[i];
-                break;
-            }
-        }
-    }
-    SetComboBoxText(IDC_COMBO_GRADE, useGrade);
-    SetComboBoxText(IDC_COMBO_MORTAR, useMortar);
+                                  const std::string& mortar) {
+    FillMasonryGradeLists(*this, IDC_COMBO_GRADE, IDC_COMBO_MORTAR, material, grade, mortar);
 }
 
 int CBrickCarryandHeinghtThickDlg::GetStrengthMode() const {

@@ -9,6 +9,7 @@
 #include "CVexaParam.h"
 #include "masonry/CLocalSufferBearParam.h"
 #include "masonry/GetMasonryFc.h"
+#include "masonry/MasonryGradeLists.h"
 
 namespace {
 
@@ -37,9 +38,6 @@ const VexaFieldControl kFieldControls[] = {
 
 const char* const kBolsterNames[] = {"支承类型1", "支承类型2", "支承类型3", "支承类型4", "支承类型5"};
 
-bool Contains(const CStringArray& list, const std::string& text) {
-    return std::find(list.begin(), list.end(), text) != list.end();
-}
 
 }  // namespace
 
@@ -92,28 +90,8 @@ void CLocalSufferBearDlg::FillBolsterList(int calType, int bolsterIndex) {
 }
 
 void CLocalSufferBearDlg::FillGradeLists(const std::string& material, const std::string& grade,
-                                         const std::string& mortar) {
-    CStringArray grades, mortars;
-    GetMasonryGrades(material, grades);
-    GetMasonryMortars(material, mortars);
-    ResetComboBox(IDC_COMBO_GRADE, grades);
-    ResetComboBox(IDC_COMBO_MORTAR, mortars);
-    if (grades.empty()) return;
-
-    const std::string useGrade = Contains(grades, grade) ? grade : grades.front();
-    std::string useMortar = mortar;
-    if (!Contains(mortars, mortar)) {
-        // The weakest mortar other than "0" that the table has for this grade.
-        useMortar = mortars.front();
-        for (std::size_t i = 1; i < mortars.size(); ++i) {
-            if (GetMasonryFc(useGrade, material, mortars[i]) > 0) {
-                useMortar = mortars[i];
-                break;
-            }
-        }
-    }
-    SetComboBoxText(IDC_COMBO_GRADE, useGrade);
-    SetComboBoxText(IDC_COMBO_MORTAR, useMortar);
+                                  const std::string& mortar) {
+    FillMasonryGradeLists(*this, IDC_COMBO_GRADE, IDC_COMBO_MORTAR, material, grade, mortar);
 }
 
 int CLocalSufferBearDlg::GetStrengthMode() const {
