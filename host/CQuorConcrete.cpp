@@ -129,14 +129,8 @@ std::string CQuorConcrete::GetBetacStr(const std::string& grade) {
 
 double CQuorConcrete::GetEb(const std::string& concreteGrade, const std::string& barGrade) {
     const ConcreteRow* row = FindRow(concreteGrade);
-    std::string bar = barGrade;
-    if (!row) {
-        // Callers that pass (bar grade, concrete grade) get the same answer.
-        row = FindRow(barGrade);
-        bar = concreteGrade;
-    }
-    const double fy = CQuorSteelBar::GetFy(bar);
-    const double Es = CQuorSteelBar::GetEs(bar);
+    const double fy = CQuorSteelBar::GetFy(barGrade);
+    const double Es = CQuorSteelBar::GetEs(barGrade);
     if (!row || fy <= 0.0 || Es <= 0.0) {
         return 0.0;
     }

@@ -86,8 +86,8 @@ TEST(ConcreteTest, RelativeBalancedDepthByHand) {
     EXPECT_NEAR(CQuorConcrete::GetEb("C50", "HRB500"), 0.8 / (1 + 435.0 / 660.0), 1e-12);
     EXPECT_NEAR(CQuorConcrete::GetEb("C60", "HRB335"), 0.78 / (1 + 300.0 / 640.0), 1e-12);
     EXPECT_NEAR(CQuorConcrete::GetEb("C80", "HRB400"), 0.4625, 1e-12);
-    // Either argument order; unknown grades give 0.
-    EXPECT_DOUBLE_EQ(CQuorConcrete::GetEb("HRB400", "C30"), CQuorConcrete::GetEb("C30", "HRB400"));
+    // Unknown grades, or the arguments swapped, give 0.
+    EXPECT_EQ(CQuorConcrete::GetEb("HRB400", "C30"), 0.0);  // arguments: concrete grade, then bar grade
     EXPECT_EQ(CQuorConcrete::GetEb("C30", "Q235"), 0.0);
     EXPECT_EQ(CQuorConcrete::GetEb("C85", "HRB400"), 0.0);
 }
