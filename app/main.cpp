@@ -63,7 +63,7 @@ std::string TrimNewlines(std::string s) {
     return s;
 }
 
-nlohmann::json TypedValue(const std::string& type, const std::string& text) {
+nlohmann::ordered_json TypedValue(const std::string& type, const std::string& text) {
     if (type == "double") {
         return std::stod(text);
     }
@@ -71,7 +71,7 @@ nlohmann::json TypedValue(const std::string& type, const std::string& text) {
         return std::stoi(text);
     }
     if (type == "int[]") {
-        nlohmann::json arr = nlohmann::json::array();
+        nlohmann::ordered_json arr = nlohmann::ordered_json::array();
         std::size_t start = 0;
         while (start < text.size()) {
             std::size_t comma = text.find(',', start);
@@ -86,9 +86,9 @@ nlohmann::json TypedValue(const std::string& type, const std::string& text) {
     return text;
 }
 
-nlohmann::json FieldsJson(const std::vector<std::pair<std::string, std::string>>& values,
+nlohmann::ordered_json FieldsJson(const std::vector<std::pair<std::string, std::string>>& values,
                           const std::vector<std::pair<std::string, std::string>>& types) {
-    nlohmann::json obj = nlohmann::json::object();
+    nlohmann::ordered_json obj = nlohmann::ordered_json::object();
     for (std::size_t i = 0; i < values.size(); ++i) {
         obj[values[i].first] = TypedValue(types[i].second, values[i].second);
     }
@@ -139,8 +139,8 @@ int CmdParams(const std::string& code, const std::string& store, bool json) {
         return kExitCannot;
     }
     if (json) {
-        nlohmann::json out{{"code", code}, {"params", FieldsJson(outcome.params, outcome.paramTypes)}};
-        std::cout << out.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
+        nlohmann::ordered_json out{{"code", code}, {"params", FieldsJson(outcome.params, outcome.paramTypes)}};
+        std::cout << out.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
     } else {
         for (const auto& [key, value] : outcome.params) {
             std::cout << key << "=" << value << "\n";
@@ -213,16 +213,16 @@ int CmdRun(const std::string& code, const std::vector<std::string>& setArgs, con
 
     const VexaCmdSummary& summary = g_VexaMainInfo.GetCurCmdSummary();
     if (json) {
-        nlohmann::json advice = nlohmann::json::array();
-        nlohmann::json errors = nlohmann::json::array();
+        nlohmann::ordered_json advice = nlohmann::ordered_json::array();
+        nlohmann::ordered_json errors = nlohmann::ordered_json::array();
         for (const VexaMessage& m : outcome.messages) {
             (m.kind == VexaMessageKind::Advice ? advice : errors).push_back(TrimNewlines(m.text));
         }
-        nlohmann::json cad = nlohmann::json::array();
+        nlohmann::ordered_json cad = nlohmann::ordered_json::array();
         for (const VexaCadCommand& c : g_VexaMainInfo.GetSentCommands()) {
             cad.push_back({{"command", c.command}, {"section", c.section}});
         }
-        nlohmann::json out{
+        nlohmann::ordered_json out{
             {"code", code},
             {"title", outcome.title},
             {"calculated", outcome.status == kExitOk},
@@ -241,7 +241,7 @@ int CmdRun(const std::string& code, const std::vector<std::string>& setArgs, con
         if (!bookPath.empty() && outcome.status == kExitOk) {
             out["book"] = bookPath;
         }
-        std::cout << out.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
+        std::cout << out.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
         return outcome.status;
     }
 
