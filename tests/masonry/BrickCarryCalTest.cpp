@@ -550,3 +550,41 @@ TEST(BrickCarryRefused, DeepPilasterSectionKeepsItsRadius) {
     EXPECT_NEAR(p.m_dRadius, std::sqrt(p.m_dI / p.m_dA), 1e-9);
     ExpectAllFinite(p);
 }
+
+// Every optional dimension present: openings, whole wall (n), pilasters and constructional columns.
+// bf = 4000 - 1200 = 2800, A = 700800, ht = 269.496, H0 = 0.4*4000 + 0.2*2800 = 2160, β = 8.015;
+// φ = 0.49943, φfA = 455.002 kN; limit = 1.0*0.88*(1 + 1.5*240/4000)*22 = 21.102.
+TEST(BrickCarryWalls, ResultAndSummaryWithEveryDimension) {
+    Cal p;
+    p.m_strCheckingRange = "整片墙";
+    p.m_bHasDoor = 1;
+    p.m_bHasPillar = 1;
+    p.m_bHasConstructPillar = 1;
+    p.m_ds = 4000;
+    p.m_dbs = 1200;
+    ASSERT_EQ(p.DoCalculate(), 1);
+    EXPECT_EQ(p.m_strResult,
+              "φ*f*A = 455.002kN >= |N| = 100.000KN。\r\n满足承载力要求。\r\n\r\n"
+              "整片墙β = Ho/h~t~ = 8.015 <=21.102。\r\n满足高厚比验算要求.\r\n\r\n");
+    p.WriteResult();
+    EXPECT_EQ(VexaRenderText(p.m_ResultWord),
+              "墙体高厚比及无筋砌体受压承载力验算计算书\n"
+              "一、构件编号: GHB-1\n"
+              "二、尺寸参数: \n"
+              "\t  s=4000.000 mm\n\t  h=240.000mm\n\t  bs=1200.000mm\n\t  n=1个\n"
+              "\t  b1=240.000mm\n\t  h1=120.000mm\n\t  h2=0.000mm\n\t  bc=240.000mm\n"
+              "三、荷载参数:\n"
+              "\t  N = 100.000kN\n\t  M = 5.000kN·m\n"
+              "四、计算结果:\n"
+              "φ*f*A = 455.002kN >= |N| = 100.000KN。\n满足承载力要求。\n\n"
+              "整片墙β = Ho/ht = 8.015 <=21.102。\n满足高厚比验算要求.\n\n");
+    p.SetCmdInfo();
+    const VexaCmdSummary& sum = g_VexaMainInfo.GetCurCmdSummary();
+    EXPECT_EQ(sum.dimInfo,
+              "s=4000.000 mm\nh=240.000mm\nbs=1200.000mm\nn=1个\nb1=240.000mm\nh1=120.000mm\nh2=0.000mm\n"
+              "\t  bc=240.000mm\n");
+    EXPECT_EQ(sum.resultInfo, p.m_strResult);
+    const std::string book = Book(p);
+    EXPECT_TRUE(Has(book, "\t  验算类型:有门窗洞口带壁柱(加构造柱)\n"));
+    EXPECT_TRUE(Has(book, "\t  构造柱延墙长方向宽度bc=240.000mm\n"));
+}
