@@ -13,6 +13,7 @@
 #include "CVexaSave.h"
 #include "CliDriver.h"
 #include "PluginLoader.h"
+#include "VexaFormat.h"
 #include "WordRender.h"
 
 namespace {
@@ -24,13 +25,14 @@ public:
     void Command(const VexaCadCommand&) override {}
 };
 
+// Prints a summary block indented under its heading, mark-up turned into reading text.
 void PrintBlock(const std::string& heading, const std::string& text) {
     if (text.empty()) {
         return;
     }
     std::cout << heading << "\n";
     std::string line;
-    for (char ch : text + "\n") {
+    for (char ch : TranString(text) + "\n") {
         if (ch == '\n') {
             if (!line.empty() && line.back() == '\r') {
                 line.pop_back();
