@@ -306,6 +306,66 @@ TEST(ChinkControlParamTest, SymmetricIOverwritesCompressionFlangeForEveryForceTy
     }
 }
 
+// Section branches checked against centroids taken part by part (flanges bf = 400, hf = 120,
+// bf' = 500, hf' = 80 on a 200 × 500 web; the symmetric I takes bf', hf' = bf, hf).
+TEST(ChinkControlParamTest, AteYsAndYsPrimeOfEverySection) {
+    const double kAteBending[5] = {50000, 50000, 74000, 74000, 74000};
+    const double kAteAxial[5] = {100000, 124000, 124000, 148000, 148000};
+    const double kYs[5] = {215.0, 255.6451612903, 178.2258064516, 215.0, 218.2432432432};       // as = 35
+    const double kYsPrime[5] = {210.0, 169.3548387097, 246.7741935484, 210.0, 206.7567567568};  // as' = 40
+    for (int sec = 0; sec < 5; ++sec) {
+        auto make = [&](int force) {
+            P p;
+            p.m_nSufferForce = force;
+            p.m_nCrossoverType = sec;
+            p.m_dDragBf = 400;
+            p.m_dDragHf = 120;
+            p.m_dBearBf = 500;
+            p.m_dBearHf = 80;
+            p.m_dM = 100;
+            p.m_dN = 200;
+            p.m_dAs1 = 40;
+            p.DoCalculate();
+            EXPECT_EQ(p.m_bCalcOk, 1) << p.m_strResult;
+            return p;
+        };
+        SCOPED_TRACE(P::kSectionNames[sec]);
+        EXPECT_EQ(make(P::kFlexure).m_dAte, kAteBending[sec]);
+        EXPECT_EQ(make(P::kAxialTension).m_dAte, kAteAxial[sec]);
+        EXPECT_NEAR(make(P::kEccCompression).m_dYs, kYs[sec], 1e-9);
+        EXPECT_NEAR(make(P::kEccTension).m_dYsPrime, kYsPrime[sec], 1e-9);
+    }
+}
+
+TEST(ChinkControlParamTest, GammaFZeroForInvertedTeeAndZCappedAtPoint87H0) {
+    P inv;
+    inv.m_nSufferForce = P::kEccCompression;
+    inv.m_nCrossoverType = P::kInvertedTee;
+    inv.m_dBearBf = 900;  // a compression flange the inverted T does not have
+    inv.m_dM = 100;
+    inv.m_dN = 200;
+    inv.DoCalculate();
+    EXPECT_EQ(inv.m_bCalcOk, 1) << inv.m_strResult;
+    EXPECT_EQ(inv.m_dGammaF, 0.0);
+
+    // T section with a wide flange: hf' = 0.2·465 = 93, γf' = 1900·93/(100·465) = 3.8, so the
+    // formula gives z = 461.039 > 0.87·h0 = 404.55; ys = 373.333, e = 773.333,
+    // σs = 200e3·(773.333 − 404.55)/(402.124·404.55) = 453.387.
+    P t;
+    t.m_nSufferForce = P::kEccCompression;
+    t.m_nCrossoverType = P::kTee;
+    t.m_strInputMode = P::kModeEccentricity;
+    t.m_dB = 100;
+    t.m_dBearBf = 2000;
+    t.m_dM = 400;
+    t.m_dN = 200;
+    t.DoCalculate();
+    EXPECT_NEAR(t.m_dGammaF, 3.8, 1e-12);
+    EXPECT_NEAR(t.m_dZ, 404.55, 1e-9);
+    EXPECT_NEAR(t.m_dSigmaS, 453.3871773, 1e-6);
+    EXPECT_TRUE(Contains(t.m_strCalcText, "\t\t =461.039mm\n\t\t因为z>0.87*h~0~,故z=0.87*h~0~=404.550mm\n"));
+}
+
 TEST(ChinkControlParamTest, CraneFactorOnlyForFlexure) {
     P p;
     p.m_bIsCraneLoad = 1;
