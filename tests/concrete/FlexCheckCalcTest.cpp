@@ -124,6 +124,50 @@ TEST(FlexCheckCalc, CantileverLimitIsOnTwiceTheSpan) {
     EXPECT_NE(p.m_strResult.find("fo = 2*lo/200 = 4000/200 = 20.000mm"), std::string::npos) << p.m_strResult;
 }
 
+TEST(FlexCheckCalc, SupportTypeCoefficients) {
+    // defaults with each support: M = α·(qgk+qqk)·l0², f = β·(qgk+ψq·qqk)·l0⁴/B
+    struct Case {
+        const char* zc;
+        double mk;
+        double fmax;
+        const char* momentLine;
+        const char* deflectionLine;
+    };
+    const Case cases[] = {
+        {"两端简支", 12.375, 7.224684724367, "(qgk+qqk)*l0^2/8\n", "l0^4/B*5/384\n"},
+        {"两端固定", 4.125, 0.980739611207, "(qgk+qqk)*l0^2/24\n", "l0^4/B/384\n"},
+        {"一端简支一端固定", 6.9609375, 2.041193738014, "(qgk+qqk)*l0^2*9/128\n", "l0^4/B*0.00542\n"},
+        {"悬臂", 49.5, 121.258646515692, "(qgk+qqk)*l0^2/2\n", "l0^4/B/8\n"},
+    };
+    for (const Case& k : cases) {
+        CFlexCheckParam p = Calculated([&](CFlexCheckParam& q) { q.m_strZCType = k.zc; });
+        EXPECT_NEAR(p.m_FlexCheck.m_dMk, k.mk, 1e-9) << k.zc;
+        EXPECT_NEAR(p.m_FlexCheck.m_dFmax, k.fmax, 1e-9) << k.zc;
+        p.WriteCalcBook();
+        const std::string book = VexaRenderText(p.m_CalcBookWord);
+        EXPECT_NE(book.find(k.momentLine), std::string::npos) << k.zc;
+        EXPECT_NE(book.find(k.deflectionLine), std::string::npos) << k.zc;
+    }
+}
+
+TEST(FlexCheckCalc, PsiAboveOneIsLoweredToOne) {
+    // T cantilever b = 200: ρte = 436/20000, σsk = 49.5e6/(0.87·170·436), raw ψ = 1.022
+    CFlexCheckParam p = Calculated([](CFlexCheckParam& q) {
+        q.m_strSecType = "T形";
+        q.m_strZCType = "悬臂";
+        q.m_dB = 200;
+    });
+    EXPECT_NEAR(p.m_FlexCheck.m_dPsiKCalc, 1.021926727273, 1e-11);
+    EXPECT_DOUBLE_EQ(p.m_FlexCheck.m_dPsiK, 1.0);
+    EXPECT_DOUBLE_EQ(p.m_FlexCheck.m_dPsiQ, 1.0);
+    EXPECT_NEAR(p.m_FlexCheck.m_dFmax, 138.217775999641, 1e-9);
+    EXPECT_EQ(p.m_strResult, "fmax = 138.218mm ＞ fo = 2*lo/200 = 6000/200 = 30.000mm,不满足要求。");
+    p.WriteCalcBook();
+    EXPECT_NE(VexaRenderText(p.m_CalcBookWord)
+                  .find("\t\t    = 1.1-0.65*2.010/(0.02180*767.628) = 1.022\n\t\t当ψk > 1时,取ψk = 1\n"),
+              std::string::npos);
+}
+
 TEST(FlexCheckCalc, AutomaticLimitBands) {
     // roofs, floors and stairs: 200 / 250 / 300, higher requirement 250 / 300 / 400
     EXPECT_EQ(CFlexCheckParam::CalcFlexLimit("屋盖楼盖及楼梯构件", 0, 6999), 200);
