@@ -88,18 +88,27 @@ std::string JoinItems(const std::vector<std::string>& items) {
 }  // namespace
 
 bool VexaSession::Find(const std::string& keyOrLabel, VexaControlRef& ref) const {
+    const std::vector<VexaControlRef> found = FindAll(keyOrLabel);
+    if (found.size() != 1) {
+        return false;
+    }
+    ref = found.front();
+    return true;
+}
+
+std::vector<VexaControlRef> VexaSession::FindAll(const std::string& keyOrLabel) const {
     const std::string wanted = StripSlash(keyOrLabel);
     for (const VexaTabPage& p : m_dlg.GetPages()) {
         for (const VexaFieldControl& fc : p.page->GetFieldControls()) {
             if (StripSlash(fc.key) == wanted && p.page->HasControl(fc.id)) {
-                ref = VexaControlRef{p.page, fc.id, fc.key};
-                return true;
+                return {VexaControlRef{p.page, fc.id, fc.key}};
             }
         }
     }
+    std::vector<VexaControlRef> found;
     const std::string label = Trim(keyOrLabel);
     if (label.empty()) {
-        return false;
+        return found;
     }
     for (const VexaTabPage& p : m_dlg.GetPages()) {
         if (!p.page->IsCreated()) {
@@ -110,7 +119,7 @@ bool VexaSession::Find(const std::string& keyOrLabel, VexaControlRef& ref) const
             if (!IsInputKind(c.kind) || Trim(p.page->GetLabelText(id)) != label) {
                 continue;
             }
-            ref = VexaControlRef{p.page, id, {}};
+            VexaControlRef ref{p.page, id, {}};
             for (const VexaFieldControl& fc : p.page->GetFieldControls()) {
                 if (fc.id == id) {
                     ref.key = fc.key;
@@ -125,10 +134,10 @@ bool VexaSession::Find(const std::string& keyOrLabel, VexaControlRef& ref) const
                     }
                 }
             }
-            return true;
+            found.push_back(ref);
         }
     }
-    return false;
+    return found;
 }
 
 std::vector<std::string> VexaSession::Names() const {
@@ -146,10 +155,19 @@ std::vector<std::string> VexaSession::Names() const {
 }
 
 VexaSetResult VexaSession::Set(const std::string& keyOrLabel, const std::string& value) {
-    VexaControlRef ref;
-    if (!Find(keyOrLabel, ref)) {
+    const std::vector<VexaControlRef> found = FindAll(keyOrLabel);
+    if (found.empty()) {
         return {VexaSetResult::UnknownKey, fmt::format("未知的参数“{}”。", keyOrLabel)};
     }
+    if (found.size() > 1) {
+        std::vector<std::string> keys;
+        for (const VexaControlRef& r : found) {
+            keys.push_back(r.key.empty() ? r.page->Control(r.id).name : StripSlash(r.key));
+        }
+        return {VexaSetResult::UnknownKey,
+                fmt::format("标签“{}”对应多个输入项，请用参数键名：{}。", Trim(keyOrLabel), JoinItems(keys))};
+    }
+    const VexaControlRef ref = found.front();
     CVexaCaltDlg& page = *ref.page;
     CVexaControl& c = page.Control(ref.id);
     const std::string label = Trim(page.GetLabelText(ref.id));

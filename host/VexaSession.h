@@ -25,7 +25,8 @@ public:
     explicit VexaSession(CVexaTabDlg& dialog) : m_dlg(dialog) {}
 
     // Finds the control for a persisted key literal (with or without its leading "/") or a
-    // control's label (trailing ":"/"：" and surrounding spaces ignored).
+    // control's label (trailing ":"/"：" and surrounding spaces ignored); false when nothing or
+    // more than one control (a label used several times) answers to it.
     bool Find(const std::string& keyOrLabel, VexaControlRef& ref) const;
     // Every key and label that Find accepts, for messages.
     std::vector<std::string> Names() const;
@@ -38,5 +39,8 @@ public:
     VexaSetResult Set(const std::string& keyOrLabel, const std::string& value);
 
 private:
+    // Every control answering to a key (at most one) or a label.
+    std::vector<VexaControlRef> FindAll(const std::string& keyOrLabel) const;
+
     CVexaTabDlg& m_dlg;
 };

@@ -26,6 +26,7 @@ const char kTemplate[] = R"json({
     {"id": 60, "name": "IDC_COMBO_VI", "kind": "combo", "label": 61, "items": ["带肋钢筋", "0.7"], "rect": [50, 80, 40, 60]},
     {"id": 61, "name": "IDC_STATIC_VI", "kind": "static", "text": "粘结特征系数vi", "rect": [5, 80, 40, 10]},
     {"id": 71, "name": "IDC_STATIC_DIA", "kind": "static", "text": "直径", "rect": [5, 95, 40, 10]},
+    {"id": 72, "name": "IDC_EDIT_DIA2", "kind": "edit", "label": 71, "rect": [100, 95, 40, 12]},
     {"id": 70, "name": "IDC_COMBO_DIA", "kind": "droplist", "label": 71, "items": ["6", "8", "10"], "rect": [50, 95, 40, 60]}
   ]
 })json";
@@ -118,7 +119,7 @@ protected:
 }  // namespace
 
 TEST_F(ControlModelTest, ControlsComeFromTheTemplate) {
-    EXPECT_EQ(page.ControlOrder().size(), 13u);
+    EXPECT_EQ(page.ControlOrder().size(), 14u);
     EXPECT_EQ(page.Control(21).items, (std::vector<std::string>{"矩形", "T形"}));
     EXPECT_EQ(page.GetComboBoxIndex(21), -1);
     EXPECT_FALSE(page.IsWindowEnabled(50));
@@ -245,6 +246,9 @@ TEST_F(ControlModelTest, SessionRefusesWhatAUserCouldNotDo) {
     r = session.Set("m_nDia", "2");
     EXPECT_EQ(r.status, VexaSetResult::BadValue);
     EXPECT_EQ(r.message, "“直径”没有“2”这一项；可选：6、8、10。");
+    r = session.Set("直径", "8");  // a label that names two inputs
+    EXPECT_EQ(r.status, VexaSetResult::UnknownKey);
+    EXPECT_EQ(r.message, "标签“直径”对应多个输入项，请用参数键名：IDC_EDIT_DIA2、m_nDia。");
     r = session.Set("m_bPsi", "yes");
     EXPECT_EQ(r.status, VexaSetResult::BadValue);
     EXPECT_EQ(page.psiClicks, 0);
