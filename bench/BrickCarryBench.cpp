@@ -1,34 +1,15 @@
 // Benchmark of the masonry wall check (capacity and height-to-thickness) with its book rendered to HTML.
 #include <benchmark/benchmark.h>
 
-#include "VexaResource.h"
-#include "VexaTestSupport.h"
+#include "VexaBenchSupport.h"
 #include "masonry/CBrickCarryandHeinghtThickCal.h"
-#include "module/VexaModule.h"
 
 namespace {
-
-// The module's pictures on the resource chain, so that the book inlines the wall schematic.
-void AttachModulePictures() {
-    static VexaModuleInstance instance{"vexa50 (linked into the benchmark)", nullptr, &vexaModuleResources()};
-    static const bool attached = (VexaChainAdd(&instance), true);
-    (void)attached;
-}
-
-void RunBook(benchmark::State& state, CBrickCarryandHeinghtThickCal& param) {
-    AttachModulePictures();
-    for (auto _ : state) {
-        param.DoCalculate();
-        param.WriteCalcBook();
-        std::string html = VexaRenderHtml(param.m_CalcBookWord);
-        benchmark::DoNotOptimize(html);
-    }
-}
 
 // The defaults: a plain wall between cross walls.
 void BM_BrickCarryDefaultBook(benchmark::State& state) {
     CBrickCarryandHeinghtThickCal param;
-    RunBook(state, param);
+    VexaBenchCalculationBook(state, param);
 }
 
 // The whole wall with openings, pilasters projecting on both faces and constructional columns:
@@ -48,7 +29,7 @@ void BM_BrickCarryWholeWallPilasterBook(benchmark::State& state) {
     param.m_dh2 = 130;
     param.m_dDesignPressLoad = 250;
     param.m_dM = 12;
-    RunBook(state, param);
+    VexaBenchCalculationBook(state, param);
 }
 
 }  // namespace

@@ -1,35 +1,19 @@
 // Benchmark of the deflection check with its book rendered to HTML (section picture inlined).
 #include <benchmark/benchmark.h>
 
-#include "VexaResource.h"
-#include "VexaTestSupport.h"
+#include "VexaBenchSupport.h"
 #include "concrete/CFlexCheckParam.h"
-#include "module/VexaModule.h"
 
 namespace {
 
-// The module's pictures on the resource chain, so that the book inlines its section picture.
-void AttachPictures() {
-    static VexaModuleInstance instance{"vexa50 (linked into the benchmark)", nullptr, &vexaModuleResources()};
-    static const bool attached = (VexaChainAdd(&instance), true);
-    (void)attached;
-}
-
 // The defaults: rectangular slab fixed at both ends.
 void BM_FlexCheckDefaultBook(benchmark::State& state) {
-    AttachPictures();
     CFlexCheckParam param;
-    for (auto _ : state) {
-        param.DoCalculate();
-        param.WriteCalcBook();
-        std::string html = VexaRenderHtml(param.m_CalcBookWord);
-        benchmark::DoNotOptimize(html);
-    }
+    VexaBenchCalculationBook(state, param);
 }
 
 // An unsymmetric I cantilever with compression steel and the automatic limit.
 void BM_FlexCheckICantileverBook(benchmark::State& state) {
-    AttachPictures();
     CFlexCheckParam param;
     param.m_strSecType = "I形( 非对称)";
     param.m_strZCType = "悬臂";
@@ -42,12 +26,7 @@ void BM_FlexCheckICantileverBook(benchmark::State& state) {
     param.m_dAreaOfSL = 1200;
     param.m_dAreaOfSY = 400;
     param.m_strCalMaxFlexType = "自动计算";
-    for (auto _ : state) {
-        param.DoCalculate();
-        param.WriteCalcBook();
-        std::string html = VexaRenderHtml(param.m_CalcBookWord);
-        benchmark::DoNotOptimize(html);
-    }
+    VexaBenchCalculationBook(state, param);
 }
 
 }  // namespace

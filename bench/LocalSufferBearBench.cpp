@@ -1,24 +1,15 @@
 // Benchmark of the local compression check with its book rendered to HTML: uniform compression and a rigid pad.
 #include <benchmark/benchmark.h>
 
-#include "VexaTestSupport.h"
+#include "VexaBenchSupport.h"
 #include "masonry/CLocalSufferBearParam.h"
 
 namespace {
 
-void RunBook(benchmark::State& state, CLocalSufferBearParam& param) {
-    for (auto _ : state) {
-        param.DoCalculate();
-        param.WriteCalcBook();
-        std::string html = VexaRenderHtml(param.m_CalcBookWord);
-        benchmark::DoNotOptimize(html);
-    }
-}
-
 // The defaults: uniform local compression, f entered.
 void BM_LocalUniformBook(benchmark::State& state) {
     CLocalSufferBearParam param;
-    RunBook(state, param);
+    VexaBenchCalculationBook(state, param);
 }
 
 // A precast rigid pad on a pilaster with f from the strength table (the longest procedure).
@@ -36,7 +27,7 @@ void BM_LocalRigidPadBook(benchmark::State& state) {
     param.m_dGamma = 0.9;
     param.m_dN0 = 0.405;
     param.m_dLocalN = 120;
-    RunBook(state, param);
+    VexaBenchCalculationBook(state, param);
 }
 
 }  // namespace

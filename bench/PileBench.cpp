@@ -1,7 +1,7 @@
 // Benchmark of the pile shaft strength calculation with its book rendered to HTML, in both directions.
 #include <benchmark/benchmark.h>
 
-#include "VexaTestSupport.h"
+#include "VexaBenchSupport.h"
 #include "pile/CPegIntensionParam.h"
 
 namespace {
@@ -9,12 +9,7 @@ namespace {
 // Grade known: the design capacity of the default cast-in-place square pile.
 void BM_PileCapacityBook(benchmark::State& state) {
     CPegIntensionParam param;
-    for (auto _ : state) {
-        param.DoCalculate();
-        param.WriteCalcBook();
-        std::string html = VexaRenderHtml(param.m_CalcBookWord);
-        benchmark::DoNotOptimize(html);
-    }
+    VexaBenchCalculationBook(state, param);
 }
 
 // Load known: the grade a prestressed hollow round pile needs.
@@ -27,12 +22,7 @@ void BM_PileGradeBook(benchmark::State& state) {
     param.m_dDia = 600;
     param.m_dt = 110;
     param.m_dRa = 2000;
-    for (auto _ : state) {
-        param.DoCalculate();
-        param.WriteCalcBook();
-        std::string html = VexaRenderHtml(param.m_CalcBookWord);
-        benchmark::DoNotOptimize(html);
-    }
+    VexaBenchCalculationBook(state, param);
 }
 
 }  // namespace
