@@ -42,14 +42,6 @@ void ExpectFiniteText(const CStringArray& lines) {
 
 }  // namespace
 
-TEST(FlexNormalParam, OwnersDefaults) {
-    P p;
-    EXPECT_EQ(p.strCaltType, "已知弯矩求配筋");
-    EXPECT_EQ(p.strSectionType, "矩形");
-    EXPECT_EQ(p.strMatchBarType, "单筋");
-    EXPECT_EQ(p.bIsAutoCalt, 1);
-}
-
 // b = 240, h = 300, as = 35, C15, HPB300, M = 14.9 kN·m: αs = 14.9e6/(7.2·240·265²) = 0.12279,
 // ξ = 0.13142, As = 7.2·240·265·ξ/270 = 222.893 mm² (ρ = 0.31 % above ρmin = 0.2 %).
 TEST(FlexNormalParam, LintelSectionWithProvidedBars) {

@@ -44,14 +44,6 @@ double TwoLegsPerMetre(double d, double s) { return 2 * std::numbers::pi * d * d
 
 }  // namespace
 
-TEST(FlexObliqueParam, OwnersDefaults) {
-    P p;
-    EXPECT_EQ(p.strCaltType, "已知剪力求配筋");
-    EXPECT_EQ(p.strSectionType, "矩形");
-    EXPECT_EQ(p.strFType, "均布荷载一般梁");
-    EXPECT_EQ(p.bIsAutoCalt, 1);
-}
-
 // Lintel section 240×300, C15, HPB300 at 200: V = 21.6125 kN ≤ Vc = 0.7·0.91·240·265 = 40.513 kN,
 // so Asv = 0.24·0.91/270·240·200 = 38.827 mm² (detailing).
 TEST(FlexObliqueParam, DetailingBelowConcreteTerm) {
