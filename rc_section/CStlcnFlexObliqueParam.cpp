@@ -119,13 +119,13 @@ void CStlcnFlexObliqueParam::WriteStirrupSteps(int nFirstStep, const std::string
                                    Num(ratio)));
         out.push_back(fmt::sprintf("\t\t0.25*βc*fc*b*ho/γo=0.25*%s=%skN%sV=%skN", sizes, Num(v25), limitSign, Num(V)));
     } else if (CPloMath::EqualMore(ratio, 6.0, kEps)) {
-        out.push_back(fmt::sprintf("\t\thw/b=%s/%s=%s≥6,V≤0.2*βc*fc*b*ho/γo\t\t混规(6.3.1-2)", Num(dHw), Num(dB),
+        out.push_back(fmt::sprintf("\t\thw/b=%s/%s=%s≥6,V≤0.2*βc*fc*b*ho/γo\t\t【7.5.1-2】", Num(dHw), Num(dB),
                                    Num(ratio)));
         out.push_back(fmt::sprintf("\t\t0.2*βc*fc*b*ho/γo=0.2*%s=%skN%sV=%skN", sizes, Num(v20), limitSign, Num(V)));
     } else {
         out.push_back(fmt::sprintf("\t\t4<hw/b=%s/%s=%s<6,按线性内插法确定", Num(dHw), Num(dB), Num(ratio)));
         out.push_back(fmt::sprintf("\t\t0.25*βc*fc*b*ho/γo=0.25*%s=%skN\t\t混规(6.3.1-1)", sizes, Num(v25)));
-        out.push_back(fmt::sprintf("\t\t0.2*βc*fc*b*ho/γo=0.2*%s=%skN\t\t混规(6.3.1-2)", sizes, Num(v20)));
+        out.push_back(fmt::sprintf("\t\t0.2*βc*fc*b*ho/γo=0.2*%s=%skN\t\t【7.5.1-2】", sizes, Num(v20)));
         out.push_back(fmt::sprintf("\t\tVlim=%s+(%s-4)*(%s-%s)/(6-4)=%skN%sV=%skN", Num(v25), Num(ratio), Num(v20),
                                    Num(v25), Num(dVlim / 1000.0), limitSign, Num(V)));
     }
