@@ -41,6 +41,12 @@ const CWordObject* CVexaWordDlg::GetDocument() const {
 
 CVexaTabDlg::CVexaTabDlg(CVexaDlg*) {}
 
+CVexaTabDlg::~CVexaTabDlg() {
+    if (g_VexaMainInfo.GetMessageTarget() == this) {
+        g_VexaMainInfo.SetMessageTarget(nullptr);
+    }
+}
+
 void CVexaTabDlg::SetCaltTypeFromFrame() { m_nCaltType = g_VexaMainInfo.GetFrameCaltType(); }
 
 void CVexaTabDlg::AddPage(CVexaCaltDlg* page, const std::string& label, int templateId, HINSTANCE instance) {
@@ -61,6 +67,7 @@ bool CVexaTabDlg::Open(std::string& error) {
         return false;
     }
     m_pParam->ReadParam(GetSection());
+    g_VexaMainInfo.SetMessageTarget(this);
     for (VexaTabPage& p : m_pages) {
         ResourceHandleScope scope(p.instance);
         if (!p.page->Create(error)) {

@@ -59,6 +59,9 @@ struct VexaTabPage {
 class CVexaTabDlg : public CVexaWorkDlg {
 public:
     explicit CVexaTabDlg(CVexaDlg* parent = nullptr);
+    ~CVexaTabDlg() override;
+    CVexaTabDlg(const CVexaTabDlg&) = delete;
+    CVexaTabDlg& operator=(const CVexaTabDlg&) = delete;
 
     void SetTitle(const std::string& title) { m_strTitle = title; }
     const std::string& GetTitle() const { return m_strTitle; }
