@@ -791,10 +791,9 @@ void CTiltBeamCalParam::WriteBookBending(CWordObject& w) {
     line(fmt::sprintf("\t\t挑梁最大弯矩设计值: M = max(M~OV1~,M~OV2~) = %.3lf kN·m\n", m_dM));
 
     const std::string symbol = PloRein::Grade2Ucode(m_strPrimalGrade);
-    const std::string bars =
-        fmt::sprintf("\t\t实配钢筋:%d%s%d%s,As = %s mm$2$", m_nTopNum1, symbol, m_nTopDia1,
-                     m_nTopNum2 > 0 && m_nTopDia2 > 0 ? fmt::sprintf("+%d%s%d", m_nTopNum2, symbol, m_nTopDia2) : "",
-                     ftosp(m_dTopArea, 0, 0, 0));
+    const std::string bars = fmt::sprintf("\t\t实配钢筋:%s,As = %s mm$2$",
+                                          BarText(m_nTopNum1, m_nTopDia1, m_nTopNum2, m_nTopDia2, symbol),
+                                          ftosp(m_dTopArea, 0, 0, 0));
     m_pFlexNormal->WriteSingleReinSteps(2, bars, m_dTopArea);
     w.WriteParagraph(m_pFlexNormal->aryCaltProcess);
 }

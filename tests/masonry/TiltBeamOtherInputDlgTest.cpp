@@ -119,6 +119,16 @@ TEST_F(TiltBeamOtherInputDlgTest, CoverWiderThanHalfTheBeamIsReplaced) {
         EXPECT_EQ(Calc(dlg), 0);
         EXPECT_EQ(Errors(dlg), (std::vector<std::string>{"应该满足b > 2aS!\n"}));
     });
+    // A beam narrower than twice the replacement cover is refused too.
+    Run([](D&, P& param, VexaSession& s, CVexaTabDlg& dlg) {
+        dlg.ClearMessages();
+        SetOk(s, "m_nB", "40");
+        EXPECT_EQ(Texts(dlg, VexaMessageKind::Box).size(), 1u);
+        EXPECT_EQ(param.m_nAs, 25);
+        EXPECT_EQ(Calc(dlg), 0);
+        EXPECT_EQ(Texts(dlg, VexaMessageKind::Error), (std::vector<std::string>{"应该满足b > 2aS!\n"}));
+        EXPECT_DOUBLE_EQ(param.m_dMov, 0.0);
+    });
 }
 
 TEST_F(TiltBeamOtherInputDlgTest, MissingTableStrengthIsRefused) {
