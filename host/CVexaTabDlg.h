@@ -23,7 +23,12 @@ public:
 void VexaSetDriver(IVexaDriver* driver);
 IVexaDriver* VexaGetDriver();
 
-enum class VexaMessageKind { Range, Advice, Error };
+// Range refusals, advisory and error messages of the checks, and message boxes (caption
+// "QUOR提醒您") that a page shows.
+enum class VexaMessageKind { Range, Advice, Error, Box };
+
+// The caption of the framework's message boxes.
+inline constexpr const char* kVexaMessageBoxCaption = "QUOR提醒您";
 
 struct VexaMessage {
     VexaMessageKind kind;
@@ -77,9 +82,15 @@ public:
     // Every page's ValidateData (all run), then, when they pass, every page's VerifyData.
     // Advisory messages do not stop; returns nonzero when no range or error message arose.
     int VerifyData(int bShow);
+    // The same checks of one page only (a result page whose revisions follow a calculation).
+    int VerifyPage(CVexaCaltDlg& page);
     // What a page's "计算" button does: SaveAllData, VerifyData(1), Calculate when it passes,
     // LoadAllData. Returns the VerifyData result.
     int RunCalculation();
+    // What the framework does when the user picks tab `index`: SaveAllData, LoadAllData, then
+    // every page's OnSelchangeTab(index).
+    void SelectTab(int index);
+    int GetCurTab() const { return m_nCurTab; }
     // WriteResult, WriteCalcBook, SetCmdInfo.
     void WriteOutputs();
     // WriteParam(section).
@@ -91,10 +102,14 @@ public:
     void ClearMessages() { m_messages.clear(); }
 
 private:
+    // One page's cross-field checks with their messages recorded; false when they stop.
+    bool CrossCheck(CVexaCaltDlg& page);
+
     std::string m_strTitle;
     int m_nCaltType = 0;
     std::vector<VexaTabPage> m_pages;
     CVexaParam* m_pParam = nullptr;
     HINSTANCE m_hParamInstance = nullptr;
     std::vector<VexaMessage> m_messages;
+    int m_nCurTab = 0;
 };
