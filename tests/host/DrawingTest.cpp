@@ -252,12 +252,70 @@ TEST_F(DrawingTest, TransverseReinforcementByStyleAndHangerZone) {
     EXPECT_DOUBLE_EQ(tension - anchorSpan(zone), 2 * 10 * 8);
 }
 
+TEST_F(DrawingTest, LintelRowsSizesAndTheLShape) {
+    CSummerDrawParam p;  // 矩形 240 × 300, Ln 2500, a 300: bottom 2Φ12, top 2Φ10, Φ6@200
+    const CVexaDrawing plain = VexaDrawSummer(p);
+    int dots = 0;
+    for (const VexaEntity& e : plain.Entities()) {
+        dots += e.kind == VexaEntKind::Hatch && e.layer == VexaLayers::kRebar;
+    }
+    EXPECT_EQ(dots, 2 + 2);  // the section's bars
+    DxfContents rect = WriteAndRead(plain, "lintel.dxf");
+    // Stirrups from 50 mm at 200 over 3100 mm: 16; two bar lines; the title's thick line; the cut marks.
+    EXPECT_EQ(rect.lines.at(VexaLayers::kRebar), 16 + 2 + 1 + 2);
+    EXPECT_TRUE(rect.HasText("2Φ12"));
+    EXPECT_TRUE(rect.HasText("2Φ10"));
+    EXPECT_TRUE(rect.HasText("Φ6@200(2)"));
+    EXPECT_TRUE(rect.HasText("2.100"));
+    EXPECT_TRUE(rect.HasText("Ln=2500"));
+    EXPECT_TRUE(rect.HasText("1-1  1:10"));
+    EXPECT_TRUE(rect.HasText("GL-1"));
+    EXPECT_EQ(Audit(Path("lintel.dxf")), "0 0\n");
+
+    p.m_strSecType = "L形";
+    p.m_nB = 370;
+    p.m_nB1 = 240;
+    p.m_nBot1Num2 = 1;
+    p.m_nBot1Dia2 = 14;
+    p.m_nBot2Num = 2;
+    p.m_nBot2Dia = 12;
+    DxfContents l = WriteAndRead(VexaDrawSummer(p), "lintel_l.dxf");
+    EXPECT_TRUE(l.HasText("2Φ12/2Φ12+1Φ14"));  // upper row first
+    EXPECT_TRUE(l.HasText("Φ10"));              // the erection bar
+    EXPECT_TRUE(l.HasText("b1=240"));
+    EXPECT_EQ(l.hatches.at(VexaLayers::kRebar), 3 + 2 + 2 + 1);
+    EXPECT_EQ(Audit(Path("lintel_l.dxf")), "0 0\n");
+}
+
+TEST_F(DrawingTest, CantileverBarsStirrupsAndSection) {
+    CTiltBeamDrawParam p;  // 340 × 350/350/180, L 1500, L1 1800: top 3Φ̲16, bottom 2Φ̲12, Φ8@200
+    DxfContents dxf = WriteAndRead(VexaDrawTiltBeam(p), "tilt.dxf");
+    // Stirrups from 50 mm past the tail at 200 over 3300 mm: 17.
+    EXPECT_EQ(dxf.lines.at(VexaLayers::kRebar), 17 + 2 + 1);  // + the cut marks, the title's line
+    EXPECT_EQ(dxf.polylines.at(VexaLayers::kRebar), 2 + 1);    // top and bottom bars, the section's stirrup
+    EXPECT_EQ(dxf.hatches.at(VexaLayers::kRebar), 3 + 2);
+    EXPECT_TRUE(dxf.HasText("3Φ̲16"));
+    EXPECT_TRUE(dxf.HasText("2Φ̲12"));
+    EXPECT_TRUE(dxf.HasText("Φ8@200"));
+    EXPECT_TRUE(dxf.HasText("L1=1800"));
+    EXPECT_TRUE(dxf.HasText("h3=180"));
+    EXPECT_TRUE(dxf.HasText("TL_1"));
+    EXPECT_EQ(Audit(Path("tilt.dxf")), "0 0\n");
+    p.m_nTopNum2 = 2;
+    p.m_nTopDia2 = 14;
+    EXPECT_TRUE(WriteAndRead(VexaDrawTiltBeam(p), "tilt2.dxf").HasText("3Φ̲16+2Φ̲14"));
+}
+
 TEST_F(DrawingTest, GoldenSvgPreviews) {
     CBeamAddStirrupDrawParam fold;
     fold.m_nCount = 3;
     ExpectGolden(CSvgWriter().Render(VexaDrawBeamAddStirrup(fold)), "tests/host/golden/fold_stirrups.svg");
     CBeamLandscapeReinDrawParam rein;
     ExpectGolden(CSvgWriter().Render(VexaDrawLandscapeRein(rein)), "tests/host/golden/transverse_rein.svg");
+    CSummerDrawParam lintel;
+    ExpectGolden(CSvgWriter().Render(VexaDrawSummer(lintel)), "tests/host/golden/lintel.svg");
+    CTiltBeamDrawParam tilt;
+    ExpectGolden(CSvgWriter().Render(VexaDrawTiltBeam(tilt)), "tests/host/golden/cantilever.svg");
 }
 
 TEST_F(DrawingTest, TheServiceDrawsWhatWasSavedUnderTheCommandsSection) {
