@@ -1,8 +1,11 @@
-// Runs a calculation's dialog as a user would: read, set fields, calculate, write, save.
+// Runs a calculation's dialog as a user would: read, set fields, calculate, write, save, draw.
 #include "CliDriver.h"
 
 #include <algorithm>
 
+#include <fmt/format.h>
+
+#include "CVexaMainInfo.h"
 #include "CVexaParam.h"
 #include "VexaSession.h"
 
@@ -26,7 +29,69 @@ void TakeMessages(CVexaTabDlg& dialog, CliRunOutcome& outcome) {
     }
     dialog.ClearMessages();
 }
+
+bool AnyRefusal(const CliRunOutcome& outcome) {
+    return std::any_of(outcome.messages.begin(), outcome.messages.end(),
+                       [](const VexaMessage& m) { return m.kind != VexaMessageKind::Advice; });
+}
+
+// The tab index of the page that draws, -1 when none does.
+int DrawPageIndex(const CVexaTabDlg& dialog) {
+    const auto& pages = dialog.GetPages();
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        if (pages[i].page->GetDrawButtonId() != 0) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
 }  // namespace
+
+bool CliDriver::ApplySets(CVexaTabDlg& dialog, const std::vector<std::pair<std::string, std::string>>& sets) {
+    VexaSession session(dialog);
+    for (const auto& [key, value] : sets) {
+        VexaSetResult r = session.Set(key, value);
+        if (r.status != VexaSetResult::Ok) {
+            m_outcome.usageErrors.push_back(r.message);
+            if (r.status == VexaSetResult::UnknownKey) {
+                std::string valid = "可用的参数：";
+                const auto names = session.Names();
+                for (std::size_t i = 0; i < names.size(); ++i) {
+                    valid += (i ? "，" : "") + names[i];
+                }
+                m_outcome.usageErrors.push_back(valid);
+            }
+            m_outcome.status = kExitUsage;
+            return false;
+        }
+        // A value the page refused as the user left the field: nothing is calculated or saved.
+        TakeMessages(dialog, m_outcome);
+        if (AnyRefusal(m_outcome)) {
+            m_outcome.status = kExitRefused;
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CliDriver::Draw(CVexaTabDlg& dialog, int pageIndex,
+                     const std::vector<std::pair<std::string, std::string>>& sets) {
+    // As a user would: open the drawing tab (it takes the calculated values), adjust, press.
+    dialog.SelectTab(pageIndex);
+    if (!ApplySets(dialog, sets)) {
+        return false;
+    }
+    CVexaCaltDlg* page = dialog.GetPages()[static_cast<std::size_t>(pageIndex)].page;
+    const std::size_t sentBefore = g_VexaMainInfo.GetSentCommands().size();
+    page->FireEvent(VexaEvent::Clicked, page->GetDrawButtonId());
+    TakeMessages(dialog, m_outcome);
+    m_outcome.drawn = g_VexaMainInfo.GetSentCommands().size() > sentBefore;
+    if (!m_outcome.drawn) {
+        m_outcome.status = kExitRefused;
+        return false;
+    }
+    return true;
+}
 
 int CliDriver::Run(CVexaTabDlg& dialog) {
     m_outcome.ran = true;
@@ -48,47 +113,52 @@ int CliDriver::Run(CVexaTabDlg& dialog) {
         m_outcome.status = kExitCannot;
         return 0;
     }
-    VexaSession session(dialog);
-    for (const auto& [key, value] : m_request.sets) {
-        VexaSetResult r = session.Set(key, value);
-        if (r.status != VexaSetResult::Ok) {
-            m_outcome.usageErrors.push_back(r.message);
-            if (r.status == VexaSetResult::UnknownKey) {
-                std::string valid = "可用的参数：";
-                const auto names = session.Names();
-                for (std::size_t i = 0; i < names.size(); ++i) {
-                    valid += (i ? "，" : "") + names[i];
-                }
-                m_outcome.usageErrors.push_back(valid);
+    const int drawPage = DrawPageIndex(dialog);
+    if (m_request.draw && drawPage < 0) {
+        m_outcome.usageErrors.push_back(fmt::format("“{}”没有绘图页，不能使用 --draw。", dialog.GetTitle()));
+        m_outcome.status = kExitUsage;
+        return 0;
+    }
+
+    // Settings of the drawing page wait until the calculation is done, as the user fills that
+    // page after calculating.
+    std::vector<std::pair<std::string, std::string>> inputSets, drawSets;
+    {
+        VexaSession session(dialog);
+        for (const auto& set : m_request.sets) {
+            VexaControlRef ref;
+            const bool onDrawPage = session.Find(set.first, ref) && ref.page->GetDrawButtonId() != 0;
+            if (onDrawPage && !m_request.draw) {
+                const std::string label = ref.page->GetLabelText(ref.id);
+                m_outcome.usageErrors.push_back(
+                    fmt::format("“{}”是绘图页的参数，只在 --draw 时使用。", label.empty() ? set.first : label));
+                m_outcome.status = kExitUsage;
+                return 0;
             }
-            m_outcome.status = kExitUsage;
-            return 0;
+            (onDrawPage ? drawSets : inputSets).push_back(set);
         }
-        // A value the page refused as the user left the field: nothing is calculated or saved.
-        TakeMessages(dialog, m_outcome);
-        if (std::any_of(m_outcome.messages.begin(), m_outcome.messages.end(),
-                        [](const VexaMessage& m) { return m.kind != VexaMessageKind::Advice; })) {
-            m_outcome.status = kExitRefused;
-            CollectFields(param->GetFields(), m_outcome.params, m_outcome.paramTypes);
-            return 0;
-        }
+    }
+    if (!ApplySets(dialog, inputSets)) {
+        CollectFields(param->GetFields(), m_outcome.params, m_outcome.paramTypes);
+        return 0;
     }
 
     const int ok = dialog.RunCalculation();
     TakeMessages(dialog, m_outcome);
-    const bool refused = std::any_of(m_outcome.messages.begin(), m_outcome.messages.end(), [](const VexaMessage& m) {
-        return m.kind != VexaMessageKind::Advice;
-    });
-    if (!ok || refused) {
+    if (!ok || AnyRefusal(m_outcome)) {
         m_outcome.status = kExitRefused;
         CollectFields(param->GetFields(), m_outcome.params, m_outcome.paramTypes);
         return 0;
     }
+    m_outcome.calculated = true;
     dialog.WriteOutputs();
     dialog.SaveParams();
     m_outcome.book = param->m_CalcBookWord;
     m_outcome.resultDoc = param->m_ResultWord;
     CollectFields(param->GetFields(), m_outcome.params, m_outcome.paramTypes);
     CollectFields(param->GetResultFields(), m_outcome.results, m_outcome.resultTypes);
+    if (m_request.draw && !Draw(dialog, drawPage, drawSets)) {
+        return 0;
+    }
     return 1;
 }

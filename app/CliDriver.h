@@ -19,6 +19,7 @@ enum VexaExit {
 struct CliRunRequest {
     std::vector<std::pair<std::string, std::string>> sets;  // KEY=VALUE in the order given
     bool paramsOnly = false;                                  // `vexa params`: read and report only
+    bool draw = false;                                        // press the drawing page's button after the calculation
 };
 
 // What one run produced, for printing.
@@ -34,6 +35,8 @@ struct CliRunOutcome {
     std::vector<std::pair<std::string, std::string>> resultTypes;
     CWordObject book;
     CWordObject resultDoc;
+    bool calculated = false;                  // the calculation passed its checks and ran
+    bool drawn = false;                       // --draw: the drawing command was sent
 };
 
 class CliDriver : public IVexaDriver {
@@ -42,6 +45,11 @@ public:
     int Run(CVexaTabDlg& dialog) override;
 
 private:
+    // Applies `sets` through the session; false (status set) when one is refused.
+    bool ApplySets(CVexaTabDlg& dialog, const std::vector<std::pair<std::string, std::string>>& sets);
+    // Switches to the drawing page, applies its settings, presses its button.
+    bool Draw(CVexaTabDlg& dialog, int pageIndex, const std::vector<std::pair<std::string, std::string>>& sets);
+
     const CliRunRequest& m_request;
     CliRunOutcome& m_outcome;
 };

@@ -54,6 +54,7 @@ const char* MessageHeading(VexaMessageKind kind) {
         case VexaMessageKind::Advice: return "提示";
         case VexaMessageKind::Range: return "输入超出范围";
         case VexaMessageKind::Error: return "错误";
+        case VexaMessageKind::Box: return kVexaMessageBoxCaption;
     }
     return "";
 }
@@ -151,13 +152,22 @@ int CmdParams(const std::string& code, const std::string& store, bool json) {
     return kExitOk;
 }
 
+nlohmann::ordered_json DrawParamsJson(const std::vector<VexaDrawValue>& values) {
+    nlohmann::ordered_json obj = nlohmann::ordered_json::object();
+    for (const VexaDrawValue& v : values) {
+        obj[v.key] = TypedValue(v.type, v.text);
+    }
+    return obj;
+}
+
 int CmdRun(const std::string& code, const std::vector<std::string>& setArgs, const std::string& bookPath,
-           bool json, const std::string& store) {
+           bool json, bool draw, const std::string& store) {
     if (g_VexaMainInfo.FindCaltFunc(code) == nullptr) {
         PrintUnknownCommand(code);
         return kExitUsage;
     }
     CliRunRequest request;
+    request.draw = draw;
     for (const std::string& arg : setArgs) {
         const auto eq = arg.find('=');
         if (eq == std::string::npos || eq == 0) {
@@ -199,7 +209,7 @@ int CmdRun(const std::string& code, const std::vector<std::string>& setArgs, con
         return outcome.status;
     }
 
-    if (outcome.status == kExitOk && renderer) {
+    if (outcome.calculated && renderer) {
         std::error_code ec;
         const auto parent = std::filesystem::path(bookPath).parent_path();
         if (!parent.empty()) {
@@ -222,12 +232,12 @@ int CmdRun(const std::string& code, const std::vector<std::string>& setArgs, con
         }
         nlohmann::ordered_json cad = nlohmann::ordered_json::array();
         for (const VexaCadCommand& c : g_VexaMainInfo.GetSentCommands()) {
-            cad.push_back({{"command", c.command}, {"section", c.section}});
+            cad.push_back({{"command", c.command}, {"section", c.section}, {"params", DrawParamsJson(c.params)}});
         }
         nlohmann::ordered_json out{
             {"code", code},
             {"title", outcome.title},
-            {"calculated", outcome.status == kExitOk},
+            {"calculated", outcome.calculated},
             {"advice", advice},
             {"errors", errors},
             {"params", FieldsJson(outcome.params, outcome.paramTypes)},
@@ -240,7 +250,10 @@ int CmdRun(const std::string& code, const std::vector<std::string>& setArgs, con
               {"result", summary.resultInfo}}},
             {"cad_commands", cad},
         };
-        if (!bookPath.empty() && outcome.status == kExitOk) {
+        if (draw) {
+            out["drawn"] = outcome.drawn;
+        }
+        if (!bookPath.empty() && outcome.calculated) {
             out["book"] = bookPath;
         }
         std::cout << out.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
@@ -250,7 +263,7 @@ int CmdRun(const std::string& code, const std::vector<std::string>& setArgs, con
     for (const VexaMessage& m : outcome.messages) {
         std::cerr << MessageHeading(m.kind) << "：" << TrimNewlines(m.text) << "\n";
     }
-    if (outcome.status != kExitOk) {
+    if (!outcome.calculated) {
         std::cerr << "vexa: 输入未通过检查，未计算，参数未保存。\n";
         return outcome.status;
     }
@@ -263,11 +276,17 @@ int CmdRun(const std::string& code, const std::vector<std::string>& setArgs, con
     PrintBlock("结果:", summary.resultInfo);
     for (const VexaCadCommand& c : g_VexaMainInfo.GetSentCommands()) {
         std::cout << "绘图命令: " << TrimNewlines(c.command) << " (" << c.section << ")\n";
+        for (const VexaDrawValue& v : c.params) {
+            std::cout << "  " << v.key << "=" << v.text << "\n";
+        }
     }
     if (!bookPath.empty()) {
         std::cout << "计算书: " << bookPath << "\n";
     }
-    return kExitOk;
+    if (draw && !outcome.drawn) {
+        std::cerr << "vexa: 绘图未通过检查，未发送绘图命令。\n";
+    }
+    return outcome.status;
 }
 }  // namespace
 
@@ -291,6 +310,8 @@ int main(int argc, char** argv) {
         ->allow_extra_args(false);
     run->add_option("--book", book, "把计算书写入文件（.html、.txt）");
     run->add_flag("--json", json, "以一个 JSON 对象输出");
+    bool draw = false;
+    run->add_flag("--draw", draw, "计算后在绘图页按【绘制】：保存绘图参数并发送绘图命令");
 
     std::string paramsCode;
     bool paramsJson = false;
@@ -316,7 +337,7 @@ int main(int argc, char** argv) {
     if (list->parsed()) {
         status = CmdList();
     } else if (run->parsed()) {
-        status = CmdRun(code, sets, book, json, store);
+        status = CmdRun(code, sets, book, json, draw, store);
     } else if (params->parsed()) {
         status = CmdParams(paramsCode, store, paramsJson);
     }

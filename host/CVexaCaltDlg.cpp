@@ -38,6 +38,24 @@ int CVexaCaltDlg::VerifyData(CVexaParam*, CStringArray&, CStringArray&) { return
 void CVexaCaltDlg::OnSelchangeTab(int) {}
 int CVexaCaltDlg::ValidateData() { return 1; }
 
+std::vector<VexaField> CVexaCaltDlg::GetBoundFields() {
+    CVexaParam* param = GetParam();
+    return param ? param->GetFields() : std::vector<VexaField>{};
+}
+
+bool CVexaCaltDlg::SetListValues(int id, const std::vector<int>&, std::string& message) {
+    message = fmt::format("“{}”不能直接输入。", CleanLabel(GetLabelText(id)));
+    return false;
+}
+
+void CVexaCaltDlg::MessageBox(const std::string& text) {
+    if (m_pTabDlg) {
+        m_pTabDlg->AddMessage(VexaMessageKind::Box, text);
+    } else if (auto* owner = dynamic_cast<CVexaCaltDlg*>(m_pParent)) {
+        owner->MessageBox(text);
+    }
+}
+
 int CVexaCaltDlg::Calculate() {
     CVexaParam* param = GetParam();
     return param ? param->DoCalculate() : 0;

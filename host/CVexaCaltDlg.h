@@ -4,11 +4,12 @@
 
 #include <span>
 #include <string>
+#include <vector>
 
 #include "CVexaDlg.h"
+#include "CVexaParam.h"
 #include "VexaTypes.h"
 
-class CVexaParam;
 class CVexaTabDlg;
 
 // Which control of a page edits a persisted field (for front ends and the program's --set).
@@ -33,8 +34,19 @@ public:
     // Runs the parameter object's DoCalculate.
     virtual int Calculate();
 
-    // Field-to-control bindings of this page.
+    // Field-to-control bindings of this page. A field bound to a button is edited in the modal
+    // dialog that button opens (the dialog binds the same key to its own control).
     virtual std::span<const VexaFieldControl> GetFieldControls() const { return {}; }
+    // The fields that the keys of GetFieldControls name: the parameter object's fields, or for a
+    // drawing page its drawing parameters (keys "<section>/<key>").
+    virtual std::vector<VexaField> GetBoundFields();
+    // A list that the user fills by moves between lists (not by typing): applies the whole list
+    // `values` to control `id` as the user's moves would. Refuses with a message for the user.
+    virtual bool SetListValues(int id, const std::vector<int>& values, std::string& message);
+    // The drawing page's "绘制" button; 0 for pages that do not draw.
+    virtual int GetDrawButtonId() const { return 0; }
+    // The framework's message box (caption "QUOR提醒您"): a message of the run for the user.
+    void MessageBox(const std::string& text);
 
     CVexaParam* GetParam() const;
     CVexaTabDlg* GetTabDlg() const { return m_pTabDlg; }

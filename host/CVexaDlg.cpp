@@ -21,6 +21,18 @@ bool IsList(VexaCtrlKind kind) {
 }
 }  // namespace
 
+namespace {
+IVexaModalDriver* g_pModalDriver = nullptr;
+}  // namespace
+
+IVexaModalDriver* VexaSetModalDriver(IVexaModalDriver* driver) {
+    IVexaModalDriver* previous = g_pModalDriver;
+    g_pModalDriver = driver;
+    return previous;
+}
+
+IVexaModalDriver* VexaGetModalDriver() { return g_pModalDriver; }
+
 CVexaDlg::CVexaDlg(int templateId, CVexaDlg* parent) : m_nTemplateId(templateId), m_pParent(parent) {}
 
 CVexaDlg::~CVexaDlg() = default;
@@ -61,6 +73,25 @@ bool CVexaDlg::Create(std::string& error) {
 }
 
 int CVexaDlg::OnInitDialog() { return 1; }
+
+int CVexaDlg::DoModal() {
+    m_nModalResult = 0;
+    if (g_pModalDriver == nullptr) {
+        return IDCANCEL;
+    }
+    std::string error;
+    if (!Create(error)) {
+        return IDCANCEL;
+    }
+    g_pModalDriver->RunModal(*this);
+    const int result = m_nModalResult != 0 ? m_nModalResult : IDCANCEL;
+    m_nModalResult = 0;
+    return result;
+}
+
+void CVexaDlg::EndDialog(int result) { m_nModalResult = result != 0 ? result : IDCANCEL; }
+
+void CVexaDlg::OnOK() { EndDialog(IDOK); }
 
 bool CVexaDlg::HasControl(int id) const { return m_controls.count(id) != 0; }
 
@@ -203,6 +234,10 @@ int CVexaDlg::FireEvent(VexaEvent event, int id) {
             (this->*entry.handler)();
             ++ran;
         }
+    }
+    if (ran == 0 && event == VexaEvent::Clicked && id == IDOK && HasControl(IDOK)) {
+        OnOK();
+        ran = 1;
     }
     return ran;
 }

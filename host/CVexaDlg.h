@@ -39,6 +39,22 @@ enum class VexaEvent {
 
 class CVexaDlg;
 
+// Results of a modal dialog.
+constexpr int IDOK = 1;
+constexpr int IDCANCEL = 2;
+
+// A front end that shows a modal dialog opened from a page (a nested dialog) and lets the user
+// work in it; returns when the dialog has ended (CVexaDlg::EndDialog) or the user gave up.
+class IVexaModalDriver {
+public:
+    virtual ~IVexaModalDriver() = default;
+    virtual void RunModal(CVexaDlg& dialog) = 0;
+};
+
+// The driver that CVexaDlg::DoModal hands dialogs to; nullptr = none. Returns the previous one.
+IVexaModalDriver* VexaSetModalDriver(IVexaModalDriver* driver);
+IVexaModalDriver* VexaGetModalDriver();
+
 // One row of a page's message map: event on control id runs handler.
 struct VexaMsgMapEntry {
     VexaEvent event;
@@ -65,6 +81,16 @@ public:
     bool Create(std::string& error);
     bool IsCreated() const { return m_bCreated; }
     virtual int OnInitDialog();
+
+    // --- modal use (a dialog opened from a page) ---
+    // Creates the dialog (template through the current resource handle, OnInitDialog) and hands
+    // it to the modal driver; returns the result given to EndDialog, IDCANCEL when there is no
+    // driver, the template is missing, or the driver returned without the dialog ending.
+    int DoModal();
+    void EndDialog(int result);
+    bool IsEnded() const { return m_nModalResult != 0; }
+    // "确定" (control IDOK) when the message map has no handler for it: ends with IDOK.
+    virtual void OnOK();
 
     // --- controls ---
     bool HasControl(int id) const;
@@ -103,7 +129,8 @@ public:
     void SetPicture(int id, int bitmapId);
 
     // --- events ---
-    // Runs the handlers bound to (event, id) in the message map; returns how many ran.
+    // Runs the handlers bound to (event, id) in the message map; returns how many ran. A click
+    // on IDOK that no handler takes runs OnOK.
     int FireEvent(VexaEvent event, int id);
 
 protected:
@@ -117,4 +144,5 @@ private:
     std::map<int, CVexaControl> m_controls;
     std::vector<int> m_order;
     bool m_bCreated = false;
+    int m_nModalResult = 0;
 };

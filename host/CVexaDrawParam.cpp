@@ -1,14 +1,19 @@
 // Drawing-parameter persistence under a section name.
 #include "CVexaDrawParam.h"
 
+#include "CVexaMainInfo.h"
 #include "CVexaSave.h"
 
 int CVexaDrawParam::SaveParam(const std::string& section) {
     CVexaSaveBatch batch;
+    std::vector<VexaDrawValue> saved;
     for (VexaField& field : GetFields()) {
         const std::string key = section + "/" + field.key;
         std::visit([&](auto* p) { CVexaSave::SetValue(key, *p); }, field.ptr);
+        saved.push_back(VexaDrawValue{field.key, VexaFieldTypeName(field), VexaFieldText(field)});
     }
+    // The drawing command that follows reads what was saved here.
+    g_VexaMainInfo.SetSavedDrawParams(section, std::move(saved));
     return 1;
 }
 

@@ -39,6 +39,7 @@ bool CVexaMainInfo::RunCommand(const std::string& code) {
     m_strDescription.clear();
     m_strCmdMessage.clear();
     m_sent.clear();
+    m_savedDraw.clear();
     func();
     return true;
 }
@@ -58,8 +59,15 @@ std::string CVexaMainInfo::DrawSectionOf(const std::string& command) {
     return {};
 }
 
+void CVexaMainInfo::SetSavedDrawParams(const std::string& section, std::vector<VexaDrawValue> values) {
+    m_savedDraw[section] = std::move(values);
+}
+
 void CVexaMainInfo::SendAcadCommand(const std::string& command) {
-    VexaCadCommand sent{command, DrawSectionOf(command)};
+    VexaCadCommand sent{command, DrawSectionOf(command), {}};
+    if (auto it = m_savedDraw.find(sent.section); it != m_savedDraw.end()) {
+        sent.params = it->second;
+    }
     m_sent.push_back(sent);
     if (m_pSink) {
         m_pSink->Command(sent);

@@ -2,6 +2,7 @@
 // start/end calls and the resource handle.
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -30,10 +31,19 @@ struct VexaCmdSummary {
     int bPrint = 0;
 };
 
-// A drawing command sent to the CAD host, with the drawing-parameter section it reads.
+// One drawing parameter as saved: key, type name ("double", "int", "text", "int[]") and value.
+struct VexaDrawValue {
+    std::string key;
+    std::string type;
+    std::string text;
+};
+
+// A drawing command sent to the CAD host, with the drawing-parameter section it reads and the
+// parameters last saved under that section.
 struct VexaCadCommand {
     std::string command;
     std::string section;
+    std::vector<VexaDrawValue> params;
 };
 
 // Receives drawing commands (supplied by the program).
@@ -76,6 +86,8 @@ public:
     void SendAcadCommand(const std::string& command);
     const std::vector<VexaCadCommand>& GetSentCommands() const { return m_sent; }
     void SetCadSink(IVexaCadSink* sink) { m_pSink = sink; }
+    // The drawing parameters just saved under `section` (CVexaDrawParam::SaveParam).
+    void SetSavedDrawParams(const std::string& section, std::vector<VexaDrawValue> values);
     // Section of a known drawing command ("VEXAGLHZH\n" -> "QUORCADH_GLHZH"), empty if unknown.
     static std::string DrawSectionOf(const std::string& command);
 
@@ -90,6 +102,7 @@ private:
     std::string m_strCmdMessage;
     VexaCmdSummary m_summary;
     std::vector<VexaCadCommand> m_sent;
+    std::map<std::string, std::vector<VexaDrawValue>> m_savedDraw;
     IVexaCadSink* m_pSink = nullptr;
     int m_nFrameCaltType = 0;
 };

@@ -13,6 +13,13 @@ std::string ShortestDouble(double value) {
 }
 }  // namespace
 
+std::vector<VexaField> VexaPrefixFields(std::vector<VexaField> fields, const std::string& prefix) {
+    for (VexaField& field : fields) {
+        field.key = prefix + field.key;
+    }
+    return fields;
+}
+
 std::string VexaFieldText(const VexaField& field) {
     struct Visitor {
         std::string operator()(double* p) const { return ShortestDouble(*p); }

@@ -37,6 +37,9 @@ std::vector<VexaField> VexaBindFields(T* self, const VexaFieldDef<T> (&defs)[N])
     return out;
 }
 
+// The same fields with every key prefixed (a drawing page's keys "<section>/<key>").
+std::vector<VexaField> VexaPrefixFields(std::vector<VexaField> fields, const std::string& prefix);
+
 // The value of a field as text: doubles in shortest round-trip form, ints in decimal, int
 // arrays as comma-separated ints.
 std::string VexaFieldText(const VexaField& field);

@@ -119,6 +119,17 @@ int CVexaTabDlg::VerifyData(int) {
     return ok ? 1 : 0;
 }
 
+void CVexaTabDlg::SelectTab(int index) {
+    SaveAllData();
+    LoadAllData();
+    m_nCurTab = index;
+    for (VexaTabPage& p : m_pages) {
+        if (p.page->IsCreated()) {
+            p.page->OnSelchangeTab(index);
+        }
+    }
+}
+
 int CVexaTabDlg::RunCalculation() {
     SaveAllData();
     const int ok = VerifyData(1);

@@ -23,7 +23,12 @@ public:
 void VexaSetDriver(IVexaDriver* driver);
 IVexaDriver* VexaGetDriver();
 
-enum class VexaMessageKind { Range, Advice, Error };
+// Range refusals, advisory and error messages of the checks, and message boxes (caption
+// "QUOR提醒您") that a page shows.
+enum class VexaMessageKind { Range, Advice, Error, Box };
+
+// The caption of the framework's message boxes.
+inline constexpr const char* kVexaMessageBoxCaption = "QUOR提醒您";
 
 struct VexaMessage {
     VexaMessageKind kind;
@@ -80,6 +85,10 @@ public:
     // What a page's "计算" button does: SaveAllData, VerifyData(1), Calculate when it passes,
     // LoadAllData. Returns the VerifyData result.
     int RunCalculation();
+    // What the framework does when the user picks tab `index`: SaveAllData, LoadAllData, then
+    // every page's OnSelchangeTab(index).
+    void SelectTab(int index);
+    int GetCurTab() const { return m_nCurTab; }
     // WriteResult, WriteCalcBook, SetCmdInfo.
     void WriteOutputs();
     // WriteParam(section).
@@ -97,4 +106,5 @@ private:
     CVexaParam* m_pParam = nullptr;
     HINSTANCE m_hParamInstance = nullptr;
     std::vector<VexaMessage> m_messages;
+    int m_nCurTab = 0;
 };

@@ -78,6 +78,86 @@ const VexaField* FindField(const std::vector<VexaField>& fields, const std::stri
     return nullptr;
 }
 
+// A list of whole numbers "8,10,14" (spaces allowed, "" = the empty list).
+bool ParseIntList(const std::string& text, std::vector<int>& values) {
+    values.clear();
+    std::string item;
+    auto flush = [&](bool last) {
+        std::string t;
+        for (char ch : item) {
+            if (ch != ' ' && ch != '\t') {
+                t += ch;
+            }
+        }
+        item.clear();
+        if (t.empty()) {
+            return last && values.empty();
+        }
+        int v = 0;
+        if (!ParseIndex(t, v)) {
+            return false;
+        }
+        values.push_back(v);
+        return true;
+    };
+    for (char ch : text) {
+        if (ch == ',') {
+            if (!flush(false)) {
+                return false;
+            }
+        } else {
+            item += ch;
+        }
+    }
+    return flush(true);
+}
+
+// While a page's button opens a nested dialog: applies a whole list to the nested dialog's
+// control bound to `key`, then presses "确定".
+class ListFieldModalDriver : public IVexaModalDriver {
+public:
+    ListFieldModalDriver(std::string key, std::vector<int> values) : m_key(std::move(key)), m_values(std::move(values)) {}
+    void RunModal(CVexaDlg& dialog) override {
+        m_opened = true;
+        auto* page = dynamic_cast<CVexaCaltDlg*>(&dialog);
+        if (page == nullptr) {
+            return;
+        }
+        for (const VexaFieldControl& fc : page->GetFieldControls()) {
+            if (fc.key == m_key && page->HasControl(fc.id)) {
+                m_found = true;
+                if (page->SetListValues(fc.id, m_values, m_message)) {
+                    m_applied = true;
+                    page->FireEvent(VexaEvent::Clicked, IDOK);
+                }
+                return;
+            }
+        }
+    }
+    bool opened() const { return m_opened; }
+    bool found() const { return m_found; }
+    bool applied() const { return m_applied; }
+    const std::string& message() const { return m_message; }
+
+private:
+    std::string m_key;
+    std::vector<int> m_values;
+    bool m_opened = false, m_found = false, m_applied = false;
+    std::string m_message;
+};
+
+// Installs a modal driver for the lifetime of the object.
+class ModalDriverScope {
+public:
+    explicit ModalDriverScope(IVexaModalDriver* driver) : m_saved(VexaSetModalDriver(driver)) {}
+    ~ModalDriverScope() { VexaSetModalDriver(m_saved); }
+    ModalDriverScope(const ModalDriverScope&) = delete;
+    ModalDriverScope& operator=(const ModalDriverScope&) = delete;
+
+private:
+    IVexaModalDriver* m_saved;
+};
+
 std::string JoinItems(const std::vector<std::string>& items) {
     std::string out;
     for (std::size_t i = 0; i < items.size(); ++i) {
@@ -177,13 +257,16 @@ VexaSetResult VexaSession::Set(const std::string& keyOrLabel, const std::string&
     }
 
     // What kind of value the bound field holds.
-    std::vector<VexaField> fields;
-    if (CVexaParam* param = m_dlg.GetParam()) {
-        fields = param->GetFields();
-    }
+    const std::vector<VexaField> fields = page.GetBoundFields();
     const VexaField* field = ref.key.empty() ? nullptr : FindField(fields, ref.key);
     const bool numberField = field && (std::holds_alternative<double*>(field->ptr) || std::holds_alternative<int*>(field->ptr));
     const bool indexField = field && std::holds_alternative<int*>(field->ptr);
+    const bool listField = field && std::holds_alternative<std::vector<int>*>(field->ptr);
+    std::vector<int> listValues;
+    if (listField && !ParseIntList(value, listValues)) {
+        return {VexaSetResult::BadValue,
+                fmt::format("“{}”应为以逗号分隔的整数（如 8,10,14），而不是“{}”。", name, value)};
+    }
 
     switch (c.kind) {
         case VexaCtrlKind::Edit: {
@@ -277,6 +360,33 @@ VexaSetResult VexaSession::Set(const std::string& keyOrLabel, const std::string&
             }
             page.SetCheckData(target, 1);
             page.FireEvent(VexaEvent::Clicked, target);
+            return {};
+        }
+        case VexaCtrlKind::ListBox: {
+            // A list filled by moves between lists: the page applies the whole list.
+            std::string message;
+            if (!listField || !page.SetListValues(ref.id, listValues, message)) {
+                return {VexaSetResult::BadValue, message.empty() ? fmt::format("“{}”不能直接输入。", name) : message};
+            }
+            return {};
+        }
+        case VexaCtrlKind::Button: {
+            // The field is edited in the dialog this button opens: open it, apply, press "确定".
+            if (!listField) {
+                return {VexaSetResult::UnknownKey, fmt::format("“{}”不是输入项。", keyOrLabel)};
+            }
+            ListFieldModalDriver driver(ref.key, listValues);
+            {
+                ModalDriverScope scope(&driver);
+                page.FireEvent(VexaEvent::Clicked, ref.id);
+            }
+            if (!driver.applied()) {
+                std::string message = driver.message();
+                if (message.empty()) {
+                    message = fmt::format("“{}”没有打开可输入“{}”的对话框。", name, StripSlash(ref.key));
+                }
+                return {VexaSetResult::BadValue, message};
+            }
             return {};
         }
         default:

@@ -84,6 +84,13 @@ TEST_F(ProgramTest, UsageErrorsExitWithStatusTwo) {
     EXPECT_EQ(r.status, 2);
 }
 
+TEST_F(ProgramTest, DrawingNeedsADrawingPage) {
+    Result r = Run("run SHYNDJS --draw");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "vexa: “受弯构件挠度验算”没有绘图页，不能使用 --draw。\n");
+    EXPECT_TRUE(r.out.empty());
+}
+
 TEST_F(ProgramTest, VersionAndHelp) {
     Result r = Run("--version");
     EXPECT_EQ(r.status, 0);
@@ -92,6 +99,7 @@ TEST_F(ProgramTest, VersionAndHelp) {
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.out.find("--set"), std::string::npos);
     EXPECT_NE(r.out.find("--book"), std::string::npos);
+    EXPECT_NE(r.out.find("--draw"), std::string::npos);
 }
 
 TEST_F(ProgramTest, ACalculationNotBuiltSaysSo) {

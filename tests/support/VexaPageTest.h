@@ -19,11 +19,12 @@ protected:
 
     void SetUp() override { VexaTestFreshStore(); }
 
-    // Runs command `code`; `body` gets the first page, the parameter object and a session.
-    static void RunCommand(const char* code, const Body& body) {
+    // Runs command `code`, whose dialog has `pages` tabs; `body` gets the first page, the
+    // parameter object and a session.
+    static void RunCommand(const char* code, const Body& body, std::size_t pages = 2) {
         bool ran = false;
         ASSERT_TRUE(VexaRunCommandWith(code, [&](CVexaTabDlg& dlg) {
-            ASSERT_EQ(dlg.GetPages().size(), 2u);
+            ASSERT_EQ(dlg.GetPages().size(), pages);
             auto* page = dynamic_cast<D*>(dlg.GetPages()[0].page);
             auto* param = dynamic_cast<P*>(dlg.GetParam());
             ASSERT_NE(page, nullptr);
