@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "CVexaMainInfo.h"
-#include "CVexaSave.h"
 #include "VexaGolden.h"
 #include "VexaTestSupport.h"
 #include "concrete/CBeamLandscapeReinCal.h"
@@ -93,24 +92,6 @@ TEST(BeamLandscapeReinCal, FieldTableInReadWriteOrder) {
     EXPECT_EQ(p.m_aryHangBest, (std::vector<int>{10}));
     EXPECT_EQ(p.m_strLoopGrade, "HPB300");
     EXPECT_EQ(p.m_strHangGrade, "HRB335");
-}
-
-TEST(BeamLandscapeReinCal, ListsAndNumbersSurviveTheStore) {
-    VexaTestFreshStore();
-    P p;
-    p.m_aryLoopDiaSel = {6, 14, 25};
-    p.m_aryLoopBest = {};
-    p.m_aryHangBest = {12, 20};
-    p.m_da = 1.0471975511965976;
-    p.m_strHangGrade = "HRB400";
-    p.WriteParam("LZFJGJJS");
-    P q;
-    q.ReadParam("LZFJGJJS");
-    EXPECT_EQ(q.m_aryLoopDiaSel, (std::vector<int>{6, 14, 25}));
-    EXPECT_TRUE(q.m_aryLoopBest.empty());
-    EXPECT_EQ(q.m_aryHangBest, (std::vector<int>{12, 20}));
-    EXPECT_EQ(q.m_da, 1.0471975511965976);
-    EXPECT_EQ(q.m_strHangGrade, "HRB400");
 }
 
 // Defaults: h1 = 400-350-40 = 10, s = 620, Nmax = ⌊2.6⌋ = 2; Asv = 100000/270 = 370.37;
