@@ -35,16 +35,20 @@ bool AnyRefusal(const CliRunOutcome& outcome) {
                        [](const VexaMessage& m) { return m.kind != VexaMessageKind::Advice; });
 }
 
-// The tab index of the page that draws, -1 when none does.
-int DrawPageIndex(const CVexaTabDlg& dialog) {
+// The tab index of the first page that `is` says yes to, -1 when none does.
+template <class Pred>
+int PageIndex(const CVexaTabDlg& dialog, Pred is) {
     const auto& pages = dialog.GetPages();
     for (std::size_t i = 0; i < pages.size(); ++i) {
-        if (pages[i].page->GetDrawButtonId() != 0) {
+        if (is(*pages[i].page)) {
             return static_cast<int>(i);
         }
     }
     return -1;
 }
+
+bool IsDrawPage(const CVexaCaltDlg& page) { return page.GetDrawButtonId() != 0; }
+bool IsResultPage(const CVexaCaltDlg& page) { return page.IsResultPage(); }
 }  // namespace
 
 bool CliDriver::ApplySets(CVexaTabDlg& dialog, const std::vector<std::pair<std::string, std::string>>& sets) {
@@ -71,6 +75,26 @@ bool CliDriver::ApplySets(CVexaTabDlg& dialog, const std::vector<std::pair<std::
             return false;
         }
     }
+    return true;
+}
+
+bool CliDriver::Revise(CVexaTabDlg& dialog, int pageIndex,
+                       const std::vector<std::pair<std::string, std::string>>& sets) {
+    // As a user would: open the result page, revise, and have the page check the revision;
+    // the revised values go into the parameter object for the book, the summary and the drawing.
+    dialog.SelectTab(pageIndex);
+    if (!ApplySets(dialog, sets)) {
+        return false;
+    }
+    dialog.SaveAllData();
+    CVexaCaltDlg* page = dialog.GetPages()[static_cast<std::size_t>(pageIndex)].page;
+    const int ok = dialog.VerifyPage(*page);
+    TakeMessages(dialog, m_outcome);
+    if (!ok || AnyRefusal(m_outcome)) {
+        m_outcome.status = kExitRefused;
+        return false;
+    }
+    dialog.LoadAllData();
     return true;
 }
 
@@ -113,21 +137,27 @@ int CliDriver::Run(CVexaTabDlg& dialog) {
         m_outcome.status = kExitCannot;
         return 0;
     }
-    const int drawPage = DrawPageIndex(dialog);
+    const int drawPage = PageIndex(dialog, IsDrawPage);
+    const int resultPage = PageIndex(dialog, IsResultPage);
     if (m_request.draw && drawPage < 0) {
         m_outcome.usageErrors.push_back(fmt::format("“{}”没有绘图页，不能使用 --draw。", dialog.GetTitle()));
         m_outcome.status = kExitUsage;
         return 0;
     }
 
-    // Settings of the drawing page wait until the calculation is done, as the user fills that
-    // page after calculating.
-    std::vector<std::pair<std::string, std::string>> inputSets, drawSets;
+    // Settings of the result and drawing pages wait until the calculation is done, as the user
+    // revises the results and fills the drawing page after calculating.
+    std::vector<std::pair<std::string, std::string>> inputSets, resultSets, drawSets;
     {
         VexaSession session(dialog);
         for (const auto& set : m_request.sets) {
             VexaControlRef ref;
-            const bool onDrawPage = session.Find(set.first, ref) && ref.page->GetDrawButtonId() != 0;
+            const bool found = session.Find(set.first, ref);
+            const bool onDrawPage = found && IsDrawPage(*ref.page);
+            if (found && IsResultPage(*ref.page)) {
+                resultSets.push_back(set);
+                continue;
+            }
             if (onDrawPage && !m_request.draw) {
                 const std::string label = ref.page->GetLabelText(ref.id);
                 m_outcome.usageErrors.push_back(
@@ -147,6 +177,10 @@ int CliDriver::Run(CVexaTabDlg& dialog) {
     TakeMessages(dialog, m_outcome);
     if (!ok || AnyRefusal(m_outcome)) {
         m_outcome.status = kExitRefused;
+        CollectFields(param->GetFields(), m_outcome.params, m_outcome.paramTypes);
+        return 0;
+    }
+    if (!resultSets.empty() && !Revise(dialog, resultPage, resultSets)) {
         CollectFields(param->GetFields(), m_outcome.params, m_outcome.paramTypes);
         return 0;
     }

@@ -47,6 +47,8 @@ public:
 private:
     // Applies `sets` through the session; false (status set) when one is refused.
     bool ApplySets(CVexaTabDlg& dialog, const std::vector<std::pair<std::string, std::string>>& sets);
+    // Switches to the result page, applies the revisions and runs its checks.
+    bool Revise(CVexaTabDlg& dialog, int pageIndex, const std::vector<std::pair<std::string, std::string>>& sets);
     // Switches to the drawing page, applies its settings, presses its button.
     bool Draw(CVexaTabDlg& dialog, int pageIndex, const std::vector<std::pair<std::string, std::string>>& sets);
 

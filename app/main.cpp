@@ -12,7 +12,9 @@
 #include "CVexaMainInfo.h"
 #include "CVexaSave.h"
 #include "CliDriver.h"
+#include "DrawingWriter.h"
 #include "PluginLoader.h"
+#include "VexaDrawingService.h"
 #include "VexaFormat.h"
 #include "WordRender.h"
 
@@ -160,8 +162,43 @@ nlohmann::ordered_json DrawParamsJson(const std::vector<VexaDrawValue>& values) 
     return obj;
 }
 
+// Draws `command` from the saved drawing parameters into `path`; false with a message printed.
+bool WriteDrawing(const std::string& command, const std::string& path) {
+    auto writer = CDrawingWriter::ForFile(path);
+    CVexaDrawing drawing;
+    std::string error;
+    if (!VexaDrawCommand(command, drawing, error) || !writer->WriteFile(drawing, path, error)) {
+        std::cerr << "vexa: " << error << "\n";
+        return false;
+    }
+    return true;
+}
+
+int CmdDraw(const std::string& command, const std::string& out, const std::string& store) {
+    if (!VexaIsDrawCommand(command)) {
+        std::cerr << fmt::format("vexa: 未知的绘图命令“{}”。可用的绘图命令：", command);
+        for (const std::string& c : VexaDrawCommands()) {
+            std::cerr << " " << c;
+        }
+        std::cerr << "\n";
+        return kExitUsage;
+    }
+    if (!CDrawingWriter::ForFile(out)) {
+        std::cerr << fmt::format("vexa: 不能按文件“{}”的扩展名输出图形；可用：{}。\n", out, CDrawingWriter::KnownExtensions());
+        return kExitUsage;
+    }
+    if (!OpenStore(store)) {
+        return kExitCannot;
+    }
+    if (!WriteDrawing(command, out)) {
+        return kExitCannot;
+    }
+    std::cout << "图形: " << out << "\n";
+    return kExitOk;
+}
+
 int CmdRun(const std::string& code, const std::vector<std::string>& setArgs, const std::string& bookPath,
-           bool json, bool draw, const std::string& store) {
+           bool json, bool draw, const std::string& drawingPath, const std::string& store) {
     if (g_VexaMainInfo.FindCaltFunc(code) == nullptr) {
         PrintUnknownCommand(code);
         return kExitUsage;
@@ -182,6 +219,17 @@ int CmdRun(const std::string& code, const std::vector<std::string>& setArgs, con
         if (!renderer) {
             std::cerr << fmt::format("vexa: 不能按文件“{}”的扩展名输出计算书；可用：{}。\n", bookPath,
                                      CWordRenderer::KnownExtensions());
+            return kExitUsage;
+        }
+    }
+    if (!drawingPath.empty()) {
+        if (!draw) {
+            std::cerr << "vexa: --drawing 需要与 --draw 一起使用。\n";
+            return kExitUsage;
+        }
+        if (!CDrawingWriter::ForFile(drawingPath)) {
+            std::cerr << fmt::format("vexa: 不能按文件“{}”的扩展名输出图形；可用：{}。\n", drawingPath,
+                                     CDrawingWriter::KnownExtensions());
             return kExitUsage;
         }
     }
@@ -223,6 +271,13 @@ int CmdRun(const std::string& code, const std::vector<std::string>& setArgs, con
         }
     }
 
+    // What the CAD host would draw on the command just sent.
+    if (!drawingPath.empty() && outcome.drawn && !g_VexaMainInfo.GetSentCommands().empty()) {
+        if (!WriteDrawing(g_VexaMainInfo.GetSentCommands().back().command, drawingPath)) {
+            return kExitCannot;
+        }
+    }
+
     const VexaCmdSummary& summary = g_VexaMainInfo.GetCurCmdSummary();
     if (json) {
         nlohmann::ordered_json advice = nlohmann::ordered_json::array();
@@ -252,6 +307,9 @@ int CmdRun(const std::string& code, const std::vector<std::string>& setArgs, con
         };
         if (draw) {
             out["drawn"] = outcome.drawn;
+        }
+        if (!drawingPath.empty() && outcome.drawn) {
+            out["drawing"] = drawingPath;
         }
         if (!bookPath.empty() && outcome.calculated) {
             out["book"] = bookPath;
@@ -283,6 +341,9 @@ int CmdRun(const std::string& code, const std::vector<std::string>& setArgs, con
     if (!bookPath.empty()) {
         std::cout << "计算书: " << bookPath << "\n";
     }
+    if (!drawingPath.empty() && outcome.drawn) {
+        std::cout << "图形: " << drawingPath << "\n";
+    }
     if (draw && !outcome.drawn) {
         std::cerr << "vexa: 绘图未通过检查，未发送绘图命令。\n";
     }
@@ -312,6 +373,14 @@ int main(int argc, char** argv) {
     run->add_flag("--json", json, "以一个 JSON 对象输出");
     bool draw = false;
     run->add_flag("--draw", draw, "计算后在绘图页按【绘制】：保存绘图参数并发送绘图命令");
+    std::string drawing;
+    run->add_option("--drawing", drawing, "与 --draw 一起：把绘出的图形写入文件（.dxf、.svg）");
+
+    std::string drawCommand;
+    std::string drawOut;
+    auto* drawCmd = app.add_subcommand("draw", "按参数库中已保存的绘图参数执行绘图命令，写出图形");
+    drawCmd->add_option("COMMAND", drawCommand, "绘图命令：VEXALZSHGJHZH、ZJLFJHXGJ、VEXAGLHZH、VEXATLHZH")->required();
+    drawCmd->add_option("--out", drawOut, "图形文件（.dxf、.svg）")->required();
 
     std::string paramsCode;
     bool paramsJson = false;
@@ -337,7 +406,9 @@ int main(int argc, char** argv) {
     if (list->parsed()) {
         status = CmdList();
     } else if (run->parsed()) {
-        status = CmdRun(code, sets, book, json, draw, store);
+        status = CmdRun(code, sets, book, json, draw, drawing, store);
+    } else if (drawCmd->parsed()) {
+        status = CmdDraw(drawCommand, drawOut, store);
     } else if (params->parsed()) {
         status = CmdParams(paramsCode, store, paramsJson);
     }

@@ -43,6 +43,9 @@ public:
     // A list that the user fills by moves between lists (not by typing): applies the whole list
     // `values` to control `id` as the user's moves would. Refuses with a message for the user.
     virtual bool SetListValues(int id, const std::vector<int>& values, std::string& message);
+    // A result page ("计算结果"): shows the calculated results and takes the user's revisions
+    // after the calculation.
+    virtual bool IsResultPage() const { return false; }
     // The drawing page's "绘制" button; 0 for pages that do not draw.
     virtual int GetDrawButtonId() const { return 0; }
     // The framework's message box (caption "QUOR提醒您"): a message of the run for the user.

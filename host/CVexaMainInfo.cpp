@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "CVexaTabDlg.h"
 #include "VexaResource.h"
 
 CVexaMainInfo g_VexaMainInfo;
@@ -71,6 +72,12 @@ void CVexaMainInfo::SendAcadCommand(const std::string& command) {
     m_sent.push_back(sent);
     if (m_pSink) {
         m_pSink->Command(sent);
+    }
+}
+
+void CVexaMainInfo::MessageBox(const std::string& text) {
+    if (m_pMessageTarget) {
+        m_pMessageTarget->AddMessage(VexaMessageKind::Box, text);
     }
 }
 

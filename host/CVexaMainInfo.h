@@ -53,6 +53,8 @@ public:
     virtual void Command(const VexaCadCommand& command) = 0;
 };
 
+class CVexaTabDlg;
+
 class CVexaMainInfo {
 public:
     void AddCaltFunc(const _tagCaltInfo& info);
@@ -91,6 +93,12 @@ public:
     // Section of a known drawing command ("VEXAGLHZH\n" -> "QUORCADH_GLHZH"), empty if unknown.
     static std::string DrawSectionOf(const std::string& command);
 
+    // The framework's message box (caption "QUOR提醒您") for code that has no page at hand (a
+    // calculation): shown in the open tab dialog as a message of the run; dropped when none is open.
+    void MessageBox(const std::string& text);
+    void SetMessageTarget(CVexaTabDlg* dialog) { m_pMessageTarget = dialog; }
+    CVexaTabDlg* GetMessageTarget() const { return m_pMessageTarget; }
+
     // The calculation type of the hosting frame (0 for the terminal program).
     void SetFrameCaltType(int type) { m_nFrameCaltType = type; }
     int GetFrameCaltType() const { return m_nFrameCaltType; }
@@ -105,6 +113,7 @@ private:
     std::map<std::string, std::vector<VexaDrawValue>> m_savedDraw;
     IVexaCadSink* m_pSink = nullptr;
     int m_nFrameCaltType = 0;
+    CVexaTabDlg* m_pMessageTarget = nullptr;
 };
 
 extern CVexaMainInfo g_VexaMainInfo;

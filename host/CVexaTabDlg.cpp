@@ -41,6 +41,12 @@ const CWordObject* CVexaWordDlg::GetDocument() const {
 
 CVexaTabDlg::CVexaTabDlg(CVexaDlg*) {}
 
+CVexaTabDlg::~CVexaTabDlg() {
+    if (g_VexaMainInfo.GetMessageTarget() == this) {
+        g_VexaMainInfo.SetMessageTarget(nullptr);
+    }
+}
+
 void CVexaTabDlg::SetCaltTypeFromFrame() { m_nCaltType = g_VexaMainInfo.GetFrameCaltType(); }
 
 void CVexaTabDlg::AddPage(CVexaCaltDlg* page, const std::string& label, int templateId, HINSTANCE instance) {
@@ -61,6 +67,7 @@ bool CVexaTabDlg::Open(std::string& error) {
         return false;
     }
     m_pParam->ReadParam(GetSection());
+    g_VexaMainInfo.SetMessageTarget(this);
     for (VexaTabPage& p : m_pages) {
         ResourceHandleScope scope(p.instance);
         if (!p.page->Create(error)) {
@@ -99,24 +106,32 @@ int CVexaTabDlg::VerifyData(int) {
     }
     bool ok = true;
     for (VexaTabPage& p : m_pages) {
-        if (!p.page->IsCreated()) {
-            continue;
-        }
-        CStringArray advice, errors;
-        const int pageOk = p.page->VerifyData(m_pParam, advice, errors);
-        for (const std::string& text : advice) {
-            AddMessage(VexaMessageKind::Advice, text);
-        }
-        for (const std::string& text : errors) {
-            AddMessage(VexaMessageKind::Error, text);
-        }
-        // A page that refused without a message, or with an error, stops the calculation;
-        // advice alone is shown and the calculation goes on.
-        if (!errors.empty() || (!pageOk && advice.empty())) {
+        if (p.page->IsCreated() && !CrossCheck(*p.page)) {
             ok = false;
         }
     }
     return ok ? 1 : 0;
+}
+
+int CVexaTabDlg::VerifyPage(CVexaCaltDlg& page) {
+    if (!page.IsCreated() || !page.ValidateData()) {
+        return 0;
+    }
+    return CrossCheck(page) ? 1 : 0;
+}
+
+bool CVexaTabDlg::CrossCheck(CVexaCaltDlg& page) {
+    CStringArray advice, errors;
+    const int pageOk = page.VerifyData(m_pParam, advice, errors);
+    for (const std::string& text : advice) {
+        AddMessage(VexaMessageKind::Advice, text);
+    }
+    for (const std::string& text : errors) {
+        AddMessage(VexaMessageKind::Error, text);
+    }
+    // A page that refused without a message, or with an error, stops the calculation; advice
+    // alone is shown and the calculation goes on.
+    return errors.empty() && (pageOk || !advice.empty());
 }
 
 void CVexaTabDlg::SelectTab(int index) {

@@ -59,6 +59,9 @@ struct VexaTabPage {
 class CVexaTabDlg : public CVexaWorkDlg {
 public:
     explicit CVexaTabDlg(CVexaDlg* parent = nullptr);
+    ~CVexaTabDlg() override;
+    CVexaTabDlg(const CVexaTabDlg&) = delete;
+    CVexaTabDlg& operator=(const CVexaTabDlg&) = delete;
 
     void SetTitle(const std::string& title) { m_strTitle = title; }
     const std::string& GetTitle() const { return m_strTitle; }
@@ -82,6 +85,8 @@ public:
     // Every page's ValidateData (all run), then, when they pass, every page's VerifyData.
     // Advisory messages do not stop; returns nonzero when no range or error message arose.
     int VerifyData(int bShow);
+    // The same checks of one page only (a result page whose revisions follow a calculation).
+    int VerifyPage(CVexaCaltDlg& page);
     // What a page's "计算" button does: SaveAllData, VerifyData(1), Calculate when it passes,
     // LoadAllData. Returns the VerifyData result.
     int RunCalculation();
@@ -100,6 +105,9 @@ public:
     void ClearMessages() { m_messages.clear(); }
 
 private:
+    // One page's cross-field checks with their messages recorded; false when they stop.
+    bool CrossCheck(CVexaCaltDlg& page);
+
     std::string m_strTitle;
     int m_nCaltType = 0;
     std::vector<VexaTabPage> m_pages;

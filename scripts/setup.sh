@@ -6,6 +6,9 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libfmt-dev libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
+  libdxflib-dev libpugixml-dev
+  # test-only: a second reader of the drawings, and SVG to PNG
+  python3-ezdxf librsvg2-bin
 )
 missing=()
 for p in "${packages[@]}"; do

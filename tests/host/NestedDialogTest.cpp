@@ -340,3 +340,19 @@ TEST_F(NestedDialogTest, AMessageBoxIsAMessageOfTheRun) {
     EXPECT_EQ(tab.GetMessages()[0].text, "比例过小");
     EXPECT_STREQ(kVexaMessageBoxCaption, "QUOR提醒您");
 }
+
+TEST_F(NestedDialogTest, ACalculationsMessageBoxGoesToTheOpenDialog) {
+    tab.ClearMessages();
+    g_VexaMainInfo.MessageBox("计算超限！");
+    ASSERT_EQ(tab.GetMessages().size(), 1u);
+    EXPECT_EQ(tab.GetMessages()[0].kind, VexaMessageKind::Box);
+    EXPECT_EQ(tab.GetMessages()[0].text, "计算超限！");
+    {
+        CVexaTabDlg other;
+        g_VexaMainInfo.SetMessageTarget(&other);
+    }
+    // A dialog that is gone takes no messages.
+    EXPECT_EQ(g_VexaMainInfo.GetMessageTarget(), nullptr);
+    g_VexaMainInfo.MessageBox("无处显示");
+    EXPECT_EQ(tab.GetMessages().size(), 1u);
+}
