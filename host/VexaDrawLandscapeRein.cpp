@@ -87,7 +87,8 @@ CVexaDrawing VexaDrawLandscapeRein(const CBeamLandscapeReinDrawParam& p) {
     d.Dimension({-b / 2, 0}, {b / 2, 0}, d.Paper(6), fmt::format("b={}", ftos(b)));
     d.Dimension({x1, -H}, {x1, 0}, -d.Paper(8), fmt::format("H={}", ftos(H)));
     if (h1 > 0) {
-        d.Dimension({x1, -H}, {x1, -h}, -d.Paper(16), fmt::format("h1={}", ftos(h1)));
+        // Its text, when it does not fit, goes below the beam, clear of h's.
+        d.Dimension({x1, -h}, {x1, -H}, d.Paper(16), fmt::format("h1={}", ftos(h1)));
     }
     d.Dimension({x1, -h}, {x1, 0}, -d.Paper(16), fmt::format("h={}", ftos(h)));
     if (hb > 0) {
