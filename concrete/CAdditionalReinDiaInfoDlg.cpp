@@ -61,6 +61,7 @@ int CAdditionalReinDiaInfoDlg::OnInitDialog() {
     CVexaCaltDlg::OnInitDialog();
     const bool stirrups = m_mode == kStirrups;
     m_strTitle = stirrups ? "箍筋优选直径信息" : "吊筋优选直径信息";
+    SetCaption(m_strTitle);
     SetStaticText(IDC_GROUP_DIA, stirrups ? "箍筋" : "吊筋");
     for (int id : {IDC_STATIC_RANGE, IDC_LIST_RANGE, IDC_BUTTON_ADDBEST, IDC_BUTTON_DELBEST}) {
         ShowWindow(id, stirrups);

@@ -174,6 +174,7 @@ int CBeamLandscapeReinDrawDlg::SaveToParam(CVexaParam* param) {
         d.m_db = p->m_db;
         d.m_dh = p->m_dh;
         d.m_dH = p->m_dH;
+        d.m_dAs = p->m_dAs;
         if (NonZeroEdit(IDC_EDIT_SCALE, value)) {
             d.m_nScale = static_cast<int>(value);
         }

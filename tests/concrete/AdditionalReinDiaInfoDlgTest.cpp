@@ -32,6 +32,7 @@ TEST(AdditionalReinDiaInfoDlg, StirrupModeShowsThreeLists) {
     D dlg(D::kStirrups, {8, 10}, {8});
     Open(dlg);
     EXPECT_EQ(dlg.GetTitle(), "箍筋优选直径信息");
+    EXPECT_EQ(dlg.GetCaption(), "箍筋优选直径信息");
     EXPECT_EQ(dlg.GetWindowText(D::IDC_GROUP_DIA), "箍筋");
     EXPECT_EQ(dlg.Control(D::IDC_LIST_ALL).items,
               (std::vector<std::string>{"6", "8", "10", "12", "14", "16", "18", "20", "22", "25", "28", "30", "32", "36",
@@ -95,6 +96,7 @@ TEST(AdditionalReinDiaInfoDlg, HangerModeHidesTheRange) {
     D dlg(D::kHangers, {12}, {10});
     Open(dlg);
     EXPECT_EQ(dlg.GetTitle(), "吊筋优选直径信息");
+    EXPECT_EQ(dlg.GetCaption(), "吊筋优选直径信息");
     EXPECT_EQ(dlg.GetWindowText(D::IDC_GROUP_DIA), "吊筋");
     for (int id : {D::IDC_LIST_RANGE, D::IDC_STATIC_RANGE, D::IDC_BUTTON_ADDBEST, D::IDC_BUTTON_DELBEST}) {
         EXPECT_FALSE(dlg.IsWindowVisible(id)) << dlg.Control(id).name;

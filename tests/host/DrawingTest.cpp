@@ -220,7 +220,8 @@ TEST_F(DrawingTest, TransverseReinforcementByStyleAndHangerZone) {
     EXPECT_TRUE(both.HasText("两侧共4Φ12@100(2)"));
     EXPECT_TRUE(both.HasText("2Φ̲8"));
     EXPECT_TRUE(both.HasText("α=45°"));
-    EXPECT_TRUE(both.HasText("s=2h1+3b=700"));
+    EXPECT_TRUE(both.HasText("s=2h1+3b=620"));  // h1 = 400 - 350 - 40
+    EXPECT_TRUE(both.HasText("h1=H-h-as=400-350-40=10"));
     EXPECT_TRUE(both.HasText("3.000"));
     EXPECT_EQ(Audit(Path("both.dxf")), "0 0\n");
 
