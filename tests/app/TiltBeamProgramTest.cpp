@@ -1,63 +1,25 @@
 // End-to-end runs of the built vexa program for the cantilever beam (TLJS): inputs, revisions, drawing, refusals.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdio>
-#include <filesystem>
 #include <string>
 
 #include <nlohmann/json.hpp>
 
-#include "VexaTestSupport.h"
+#include "VexaProgramTest.h"
 
 namespace {
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-class TiltBeamProgramTest : public ::testing::Test {
+class TiltBeamProgramTest : public VexaProgramTest {
 protected:
-    void SetUp() override {
-        m_dir = std::filesystem::temp_directory_path() / ("vexa-tilt-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(m_dir);
-        m_store = (m_dir / "store.db").string();
-        std::filesystem::remove(m_store);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
-
-    Result Run(const std::string& args) {
-        const std::string errFile = (m_dir / "stderr.txt").string();
-        const std::string cmd = "VEXA_STORE='" + m_store + "' VEXA_PLUGIN='" VEXA_PLUGIN "' '" VEXA_EXE "' " + args +
-                                " 2>'" + errFile + "'";
-        Result r;
-        FILE* pipe = ::popen(cmd.c_str(), "r");
-        char buf[4096];
-        std::size_t n;
-        while ((n = std::fread(buf, 1, sizeof buf, pipe)) > 0) {
-            r.out.append(buf, n);
-        }
-        const int raw = ::pclose(pipe);
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        r.err = VexaReadFile(errFile);
-        return r;
-    }
-
     nlohmann::json Json(const std::string& args) {
-        Result r = Run(args + " --json");
+        const VexaProgramResult r = Run(args + " --json");
         EXPECT_FALSE(r.out.empty()) << r.err;
         return r.out.empty() ? nlohmann::json() : nlohmann::json::parse(r.out);
     }
-
-    std::filesystem::path m_dir;
-    std::string m_store;
 };
 }  // namespace
 
 TEST_F(TiltBeamProgramTest, DefaultsCalculateWithTheirResults) {
-    Result r = Run("run TLJS");
+    VexaProgramResult r = Run("run TLJS");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("钢筋混凝土挑梁计算\n构件编号: TL_1\n"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("结果:\n  抗倾覆验算满足要求。\n  局部受压承载力满足要求。\n"), std::string::npos) << r.out;
@@ -95,7 +57,7 @@ TEST_F(TiltBeamProgramTest, InputsByKeyAndLabelAreSavedForTheNextRun) {
 }
 
 TEST_F(TiltBeamProgramTest, ARevisionOnTheResultPageReachesBookResultsAndDrawing) {
-    const std::string book = (m_dir / "book.txt").string();
+    const std::string book = Path("book.txt");
     const nlohmann::json j = Json("run TLJS --set m_nTopNum1=3 --set m_nTopNum2=2 --set m_nTopDia2=14 --set 箍筋间距=150"
                                   " --book '" + book + "' --draw --set QUORCADH_TLHZH/m_nScale=30");
     ASSERT_TRUE(j["calculated"]) << j.dump();
@@ -120,7 +82,7 @@ TEST_F(TiltBeamProgramTest, ARevisionOnTheResultPageReachesBookResultsAndDrawing
 
 TEST_F(TiltBeamProgramTest, RefusalsSayWhy) {
     // A revision the result page refuses: nothing is written or saved.
-    Result r = Run("run TLJS --set m_nTopNum1=1");
+    VexaProgramResult r = Run("run TLJS --set m_nTopNum1=1");
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("错误：纵向受拉钢筋一排钢筋个数不可小于2!"), std::string::npos) << r.err;
 
@@ -141,4 +103,15 @@ TEST_F(TiltBeamProgramTest, RefusalsSayWhy) {
     r = Run("run TLJS --set m_nL=0");
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("错误：应该满足L > 0!"), std::string::npos) << r.err;
+}
+
+TEST_F(TiltBeamProgramTest, TheDrawingShowsTheRevisedBars) {
+    VexaProgramResult r = Run("run TLJS --set m_nTopNum1=3 --set m_nTopNum2=2 --set m_nTopDia2=14 --draw --drawing '" +
+                              Path("tilt.dxf") + "'");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("绘图命令: VEXATLHZH (QUORCADH_TLHZH)\n"), std::string::npos) << r.out;
+    EXPECT_EQ(AuditDxf(Path("tilt.dxf")), "0 0\n");
+    r = Run("draw VEXATLHZH --out '" + Path("tilt.svg") + "'");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(VexaReadFile(Path("tilt.svg")).find("3Φ̲12+2Φ̲14"), std::string::npos);
 }
