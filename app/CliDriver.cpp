@@ -30,9 +30,12 @@ void TakeMessages(CVexaTabDlg& dialog, CliRunOutcome& outcome) {
     dialog.ClearMessages();
 }
 
+// Range refusals and errors stop a run; advice and message boxes are shown and the page goes on
+// (whether a drawing went out is told by the command sent, not by its message box).
 bool AnyRefusal(const CliRunOutcome& outcome) {
-    return std::any_of(outcome.messages.begin(), outcome.messages.end(),
-                       [](const VexaMessage& m) { return m.kind != VexaMessageKind::Advice; });
+    return std::any_of(outcome.messages.begin(), outcome.messages.end(), [](const VexaMessage& m) {
+        return m.kind == VexaMessageKind::Range || m.kind == VexaMessageKind::Error;
+    });
 }
 
 // The tab index of the first page that `is` says yes to, -1 when none does.
