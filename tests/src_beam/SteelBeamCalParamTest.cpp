@@ -145,24 +145,14 @@ TEST(SteelBeamTexts, YbTypicalTakesTheLeverFromX) {
     ExpectGolden(Book(p), "tests/src_beam/golden/ghl_yb_typical_book.txt");
 }
 
-TEST(SteelBeamTexts, BookPrintsOnlyTheChosenCode) {
-    P p = Calculated(P());
-    const std::string jgj = Book(p);
-    EXPECT_TRUE(Contains(jgj, "\t\tJGJ138－2001《型钢砼组合结构技术规程》\n"));
-    EXPECT_FALSE(Contains(jgj, "Mburc=As*fsy"));
-    P y = Calculated(Yb());
-    const std::string yb = Book(y);
-    EXPECT_TRUE(Contains(yb, "\t\tYB9082-97《钢骨砼结构设计规程》\n"));
-    EXPECT_FALSE(Contains(yb, "Maw="));
-    // Both the As line and the minimum-reinforcement line, whatever their relation.
-    EXPECT_TRUE(Contains(yb, "\t\t结果：配筋面积6433.982mm2\n"));
-    EXPECT_TRUE(Contains(yb, "\t\t当小于最小配筋率时按最小配筋率0.0015*b*h=0.0015*1000*2500=3750(mm2)\n"));
-    // Any other code text is YB 9082.
+TEST(SteelBeamTexts, AnyOtherCodeTextIsYb) {
     P other;
     other.m_strCri = "JGJ138-2001";
     other.DoCalculate();
     EXPECT_FALSE(other.IsJgj());
-    EXPECT_DOUBLE_EQ(other.m_dMbyrc, y.m_dMbyrc);
+    P y = Calculated(Yb());
+    EXPECT_DOUBLE_EQ(other.m_dMu, y.m_dMu);
+    EXPECT_TRUE(Contains(Book(other), "\t\tYB9082-97《钢骨砼结构设计规程》\n"));
 }
 
 TEST(SteelBeamTexts, SectionTableInTheBook) {
@@ -184,37 +174,6 @@ TEST(SteelBeamTexts, SectionTableInTheBook) {
 }
 
 // --- the values of the checks (expected numbers from an independent script) ------------------
-
-TEST(SteelBeamChecks, JgjDefaults) {
-    P p = Calculated(P());
-    EXPECT_DOUBLE_EQ(p.m_dH0, 1986.5);
-    EXPECT_NEAR(p.m_dIa, 975655572.6666666, 1e-3);
-    EXPECT_NEAR(p.m_dWss, 3097319.278306878, 1e-6);
-    EXPECT_NEAR(p.m_dX0, 324.9406612602471, 1e-9);
-    EXPECT_NEAR(p.m_dXib, 0.5786301369863014, 1e-12);
-    EXPECT_NEAR(p.m_dMu, 8184.632122952829, 1e-8);
-    EXPECT_NEAR(p.m_dAsv, 3110.311827054842, 1e-8);
-    EXPECT_NEAR(p.m_dF, 131.84339447378247, 1e-9);
-    EXPECT_NEAR(p.m_dWmax, 0.27812963829442305, 1e-12);
-    EXPECT_NEAR(p.m_dVbLimit, 12783.1275, 1e-8);
-    EXPECT_EQ(p.m_strShearCompResult, P::kShearCompFail);
-    EXPECT_EQ(p.m_strDeflectionResult, P::kDeflectionOk);
-    EXPECT_EQ(p.m_strCrackResult, P::kCrackOk);
-}
-
-TEST(SteelBeamChecks, YbDefaults) {
-    P p = Calculated(Yb());
-    EXPECT_NEAR(p.m_dBeq, 993.3512, 1e-9);
-    EXPECT_NEAR(p.m_dX, -38.216838109045725, 1e-9);  // negative x kept
-    EXPECT_NEAR(p.m_dMu, 4257.824890958696, 1e-8);
-    EXPECT_NEAR(p.m_dMkrc, 3961329618.9481306, 1e-3);
-    EXPECT_NEAR(p.m_dBl, 5861319790388791.0, 1e3);
-    EXPECT_NEAR(p.m_dF, 189.4180900725698, 1e-9);
-    EXPECT_NEAR(p.m_dSigma, 356.2487377034166, 1e-9);
-    EXPECT_NEAR(p.m_dWmax, 0.5342674538959712, 1e-12);
-    EXPECT_EQ(p.m_strNormalResult, P::kNormalOk);
-    EXPECT_EQ(p.m_strCrackResult, P::kCrackFail);
-}
 
 TEST(SteelBeamChecks, DeflectionLimitsBySpan) {
     struct Case {
