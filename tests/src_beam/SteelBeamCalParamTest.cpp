@@ -1,6 +1,6 @@
 // Steel-reinforced-concrete beam (GHL): whole books, results and summaries under both codes, the
-// edge cases of the checks, the formulas that differ from a literal reading of the older texts
-// (each with a case whose verdict it decides), the input checks and persistence.
+// edge cases of the checks, the code formulas that are easy to get wrong (each with a case whose
+// verdict it decides), the input checks and persistence.
 #include <gtest/gtest.h>
 
 #include <cmath>
