@@ -9,6 +9,7 @@
 #include <fmt/format.h>
 #include <nlohmann/json.hpp>
 
+#include "CLoadDataTable.h"
 #include "CVexaMainInfo.h"
 #include "CVexaSave.h"
 #include "CliDriver.h"
@@ -150,6 +151,63 @@ int CmdParams(const std::string& code, const std::string& store, bool json) {
         for (const auto& [key, value] : outcome.params) {
             std::cout << key << "=" << value << "\n";
         }
+    }
+    return kExitOk;
+}
+
+// `vexa sections`: the section families (name, rows, source); with a family, its rows and
+// their plate dimensions, the user's rows of that family after the system rows.
+int CmdSections(const std::string& family, const std::string& store) {
+    if (!OpenStore(store)) {
+        return kExitCannot;
+    }
+    const std::vector<std::string> system = CLoadDataTable::GetSysTemTableNames();
+    const std::vector<std::string> user = CLoadDataTable::GetUserTableNames();
+    if (family.empty()) {
+        for (const std::string& name : system) {
+            std::cout << name << "\t" << CLoadDataTable::GetSysTemJMItems(name).size() << "\t"
+                      << CLoadDataTable::GetTableSource(name) << "\n";
+        }
+        for (const std::string& name : user) {
+            std::cout << name << "\t" << CLoadDataTable::GetUserJMItems(name).size() << "\t用户截面\n";
+        }
+        return kExitOk;
+    }
+    std::vector<CDataItem> rows = CLoadDataTable::GetSysTemJMItems(family);
+    for (CDataItem& row : CLoadDataTable::GetUserJMItems(family)) {
+        rows.push_back(std::move(row));
+    }
+    if (rows.empty()) {
+        std::cerr << fmt::format("vexa: 未知的截面类型“{}”。可用的截面类型：\n", family);
+        for (const std::string& name : system) {
+            std::cerr << "  " << name << "\n";
+        }
+        for (const std::string& name : user) {
+            std::cerr << "  " << name << "\n";
+        }
+        return kExitUsage;
+    }
+    // The designation and the plate dimensions; a family the library does not know shows its
+    // "(mm)" columns.
+    const std::vector<std::string>& columns = rows.front().GetColumnNames();
+    const int known = CLoadDataTable::GetMainColumnCount(family);
+    std::vector<int> shown{0};
+    for (int i = 1; i < static_cast<int>(columns.size()); ++i) {
+        if (known > 0 ? i <= known : columns[static_cast<std::size_t>(i)].ends_with("(mm)")) {
+            shown.push_back(i);
+        }
+    }
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        std::cout << (i ? "\t" : "") << columns[static_cast<std::size_t>(shown[i])];
+    }
+    std::cout << "\n";
+    for (const CDataItem& row : rows) {
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            std::string text;
+            row.GetCellValue(shown[i], text);
+            std::cout << (i ? "\t" : "") << text;
+        }
+        std::cout << "\n";
     }
     return kExitOk;
 }
@@ -388,11 +446,21 @@ int main(int argc, char** argv) {
     params->add_option("CODE", paramsCode, "计算代码")->required();
     params->add_flag("--json", paramsJson, "以 JSON 输出");
 
+    std::string sectionFamily;
+    auto* sections = app.add_subcommand("sections", "列出型钢截面库：各截面类型及其行数；给出类型时列出其截面及主要尺寸");
+    sections->add_option("FAMILY", sectionFamily, "截面类型（如 热轧普通工字钢）");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
         const int rc = app.exit(e);
         return rc == 0 ? kExitOk : kExitUsage;
+    }
+
+    if (sections->parsed()) {  // the section library is the host's own: no plug-in needed
+        const int rc = CmdSections(sectionFamily, store);
+        CVexaSave::Close();
+        return rc;
     }
 
     PluginLoader loader;

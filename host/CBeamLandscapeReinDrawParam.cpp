@@ -23,6 +23,7 @@ const VexaFieldDef<P> kFields[] = {
     {"m_dH", &P::m_dH},
     {"m_dSlab", &P::m_dSlab},
     {"m_dTopLevel", &P::m_dTopLevel},
+    {"m_dAs", &P::m_dAs},
 };
 }  // namespace
 

@@ -31,4 +31,5 @@ public:
     double m_dH = 400;                      // main beam height H, mm
     double m_dSlab = 100;                   // slab thickness hb, mm
     double m_dTopLevel = 3.0;               // beam top elevation, m
+    double m_dAs = 40;                      // as of the calculation (h1 = H - h - as), mm
 };

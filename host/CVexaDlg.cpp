@@ -45,6 +45,7 @@ bool CVexaDlg::Create(std::string& error) {
         if (!tpl) {
             return false;
         }
+        m_strCaption = tpl->caption;
         for (const VexaCtrlTemplate& t : tpl->controls) {
             CVexaControl c;
             c.id = t.id;

@@ -74,6 +74,9 @@ public:
     CVexaDlg& operator=(const CVexaDlg&) = delete;
 
     int GetTemplateId() const { return m_nTemplateId; }
+    // The dialog's caption (from its template; SetWindowTextW of the dialog itself).
+    const std::string& GetCaption() const { return m_strCaption; }
+    void SetCaption(const std::string& caption) { m_strCaption = caption; }
 
     // Creates the controls from the dialog template (through the resource chain) and runs
     // OnInitDialog. Returns false, with the reason in `error`, when the template is missing
@@ -145,4 +148,5 @@ private:
     std::vector<int> m_order;
     bool m_bCreated = false;
     int m_nModalResult = 0;
+    std::string m_strCaption;
 };

@@ -15,9 +15,10 @@
 
 namespace {
 constexpr double kPi = 3.141592653589793;
-// The text style of every text: a TrueType font with the Chinese characters and the bar symbols.
+// The text style of every text: the TrueType family SimSun (宋体), which has the Chinese characters
+// and the Greek Φ of the bar symbols (dxflib stores it as the style's font family).
 constexpr const char* kTextStyle = "VEXA";
-constexpr const char* kTextFont = "simsun.ttf";
+constexpr const char* kTextFont = "SimSun";
 
 std::string Lower(std::string s) {
     for (char& c : s) {

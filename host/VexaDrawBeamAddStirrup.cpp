@@ -92,8 +92,11 @@ CVexaDrawing VexaDrawBeamAddStirrup(const CBeamAddStirrupDrawParam& p) {
             d.Leader(mid, out, notation);
         }
     }
-    // The range s along the tension face (the same on both sides), outside the beam.
-    d.Dimension(Add(V, Mul(dR, s)), V, d.Paper(16), fmt::format("s={} (每侧)", ftos(std::round(s))));
+    // The range s across the fold: s' = s/sin(α/2) along the bars, half on each side.
+    const double along = s / std::sin(half) / 2;
+    const VexaPt sL = Add(V, Mul(dL, along));
+    const VexaPt sR = Add(V, Mul(dR, along));
+    d.Dimension({sL.x, sL.y}, {sR.x, sL.y}, -d.Paper(14), fmt::format("s={}", ftos(std::round(s))));
     d.Dimension(BL, TL, d.Paper(8), fmt::format("h={}", ftos(h)));
 
     // The inner angle α at the fold.

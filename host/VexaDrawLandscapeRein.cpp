@@ -20,8 +20,9 @@ CVexaDrawing VexaDrawLandscapeRein(const CBeamLandscapeReinDrawParam& p) {
     const double H = std::max(p.m_dH, 1.0);
     const double h = std::clamp(p.m_dh, 1.0, H);
     const double hb = std::clamp(p.m_dSlab, 0.0, H);
-    const double h1 = H - h;
-    const double s = 2 * h1 + 3 * b;  // GB 50010-2010 9.2.11
+    // GB 50010-2010 9.2.11 with h1 as the calculation takes it.
+    const double h1 = std::max(H - h - std::max(p.m_dAs, 0.0), 0.0);
+    const double s = 2 * h1 + 3 * b;
     const bool stirrups = p.m_nReinStyle == 0 || p.m_nReinStyle == 1;
     const bool hangers = p.m_nReinStyle == 0 || p.m_nReinStyle == 2;
     const double ss = std::max(p.m_dLoopDis, 1.0);
@@ -84,11 +85,10 @@ CVexaDrawing VexaDrawLandscapeRein(const CBeamLandscapeReinDrawParam& p) {
 
     // Dimensions: s over the added reinforcement, h1 at the secondary beam, H and hb at the end.
     d.Dimension({-s / 2, -H}, {s / 2, -H}, -d.Paper(10), fmt::format("s=2h1+3b={}", ftos(s)));
+    d.Text(VexaLayers::kText, {0, -H - d.Paper(17)}, d.Paper(3),
+           fmt::format("h1=H-h-as={}-{}-{}={}", ftos(H), ftos(h), ftos(p.m_dAs), ftos(h1)), VexaAlign::Center);
     d.Dimension({-b / 2, 0}, {b / 2, 0}, d.Paper(6), fmt::format("b={}", ftos(b)));
     d.Dimension({x1, -H}, {x1, 0}, -d.Paper(8), fmt::format("H={}", ftos(H)));
-    if (h1 > 0) {
-        d.Dimension({x1, -H}, {x1, -h}, -d.Paper(16), fmt::format("h1={}", ftos(h1)));
-    }
     d.Dimension({x1, -h}, {x1, 0}, -d.Paper(16), fmt::format("h={}", ftos(h)));
     if (hb > 0) {
         d.Dimension({x0, 0}, {x0, -hb}, -d.Paper(8), fmt::format("hb={}", ftos(hb)));

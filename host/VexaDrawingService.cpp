@@ -50,9 +50,10 @@ bool VexaDrawCommand(const std::string& command, CVexaDrawing& drawing, std::str
         drawing = DrawFrom<CBeamAddStirrupDrawParam>(section, VexaDrawBeamAddStirrup);
     } else if (name == "ZJLFJHXGJ") {
         drawing = DrawFrom<CBeamLandscapeReinDrawParam>(section, VexaDrawLandscapeRein);
+    } else if (name == "VEXAGLHZH") {
+        drawing = DrawFrom<CSummerDrawParam>(section, VexaDrawSummer);
     } else {
-        error = fmt::format("绘图命令“{}”的图形尚未实现。", name);
-        return false;
+        drawing = DrawFrom<CTiltBeamDrawParam>(section, VexaDrawTiltBeam);
     }
     return true;
 }

@@ -11,3 +11,7 @@
 CVexaDrawing VexaDrawBeamAddStirrup(const CBeamAddStirrupDrawParam& p);
 // "ZJLFJHXGJ": the main beam with the secondary beam framing in, added stirrups and hangers.
 CVexaDrawing VexaDrawLandscapeRein(const CBeamLandscapeReinDrawParam& p);
+// "VEXAGLHZH": the lintel's elevation over the opening and its cross-section.
+CVexaDrawing VexaDrawSummer(const CSummerDrawParam& p);
+// "VEXATLHZH": the cantilever beam's elevation out of the wall and its section at the wall face.
+CVexaDrawing VexaDrawTiltBeam(const CTiltBeamDrawParam& p);

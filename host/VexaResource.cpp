@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include <nlohmann/json.hpp>
 
@@ -12,6 +13,11 @@ namespace {
 std::vector<HINSTANCE>& Chain() {
     static std::vector<HINSTANCE> chain;
     return chain;
+}
+
+std::vector<std::pair<std::string, VexaPictureSource>>& PictureSources() {
+    static std::vector<std::pair<std::string, VexaPictureSource>> sources;
+    return sources;
 }
 
 const VexaCtrlKind kKinds[] = {VexaCtrlKind::Edit,    VexaCtrlKind::DropList, VexaCtrlKind::Combo,
@@ -60,7 +66,28 @@ const VexaResourceFile* VexaFindResourceInChain(const std::string& path) {
     return nullptr;
 }
 
+void VexaAddPictureSource(const std::string& prefix, VexaPictureSource source) {
+    auto& sources = PictureSources();
+    for (auto& entry : sources) {
+        if (entry.first == prefix) {
+            entry.second = std::move(source);
+            return;
+        }
+    }
+    sources.emplace_back(prefix, std::move(source));
+}
+
+void VexaRemovePictureSource(const std::string& prefix) {
+    auto& sources = PictureSources();
+    std::erase_if(sources, [&](const auto& entry) { return entry.first == prefix; });
+}
+
 std::string VexaLoadPicture(const std::string& name) {
+    for (const auto& [prefix, source] : PictureSources()) {
+        if (!prefix.empty() && name.starts_with(prefix)) {
+            return source ? source(name.substr(prefix.size())) : std::string();
+        }
+    }
     const VexaResourceFile* file = VexaFindResourceInChain("pictures/" + name + ".svg");
     if (file == nullptr) {
         return {};

@@ -16,6 +16,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -43,7 +44,15 @@ void VexaChainAdd(HINSTANCE instance);
 void VexaChainRemove(HINSTANCE instance);
 const VexaResourceFile* VexaFindResourceInChain(const std::string& path);
 
-// SVG text of a picture by name, empty when there is none.
+// Generated pictures: a picture whose name begins with a registered prefix (such as "section:")
+// is drawn by that prefix's source, which receives the rest of the name and returns the SVG
+// text, or "" when it has no such picture. Registering a prefix again replaces its source.
+using VexaPictureSource = std::function<std::string(const std::string& rest)>;
+void VexaAddPictureSource(const std::string& prefix, VexaPictureSource source);
+void VexaRemovePictureSource(const std::string& prefix);
+
+// SVG text of a picture by name, empty when there is none: a generated picture when the name
+// begins with a registered prefix, else "pictures/<name>.svg" through the resource chain.
 std::string VexaLoadPicture(const std::string& name);
 // The <title> of a picture's SVG, or the name when it has none.
 std::string VexaPictureTitle(const std::string& name);

@@ -308,6 +308,7 @@ TEST_F(NestedDialogTest, ChoosingATabSynchronisesThePagesFirst) {
 
 TEST_F(NestedDialogTest, TheDrawingCommandCarriesWhatWasSavedUnderItsSection) {
     const std::size_t before = g_VexaMainInfo.GetSentCommands().size();
+    g_VexaMainInfo.SetSavedDrawParams("BeamAddStirrup", {});
     drawPage.SetEditText(11, "50");
     drawPage.FireEvent(VexaEvent::Clicked, 20);
     ASSERT_EQ(g_VexaMainInfo.GetSentCommands().size(), before + 1);

@@ -27,9 +27,24 @@ const Row kExpected[] = {
 };
 
 // Tab-dialog titles of the calculations built so far (the registered name except for WJQTJS).
-const std::pair<const char*, const char*> kTitles[] = {
-    {"SHYNDJS", "受弯构件挠度验算"}, {"LFKZHJS", "裂缝控制验算"}, {"JBSHYJS", "局部受压计算"},
-    {"WJQTJS", "无筋砌体承载力高厚比计算"}, {"ZHSHQDJS", "桩身强度计算"},
+struct TabRow {
+    const char* code;
+    const char* title;
+    std::vector<std::pair<std::string, int>> tabs;  // label, template id
+};
+// What each command function builds: title and tabs in order.
+const TabRow kTabs[] = {
+    {"SHYNDJS", "受弯构件挠度验算", {{"基本参数", 423}, {"计算书", 0}}},
+    {"LFKZHJS", "裂缝控制验算", {{"基本参数", 420}, {"计算书", 0}}},
+    {"LZHGJJS", "梁内折角增设箍筋计算", {{"基本参数", 264}, {"计算书", 0}, {"绘图预览", 275}}},
+    {"LZFJGJJS", "梁中附加横向钢筋计算", {{"基本参数", 276}, {"计算书", 0}, {"绘图预览", 269}}},
+    {"GLJS", "过梁计算", {{"基本参数", 266}, {"计算结果", 274}, {"计算书", 0}, {"绘图预览", 292}}},
+    {"TLJS", "挑梁计算", {{"基本参数", 302}, {"计算参数", 304}, {"计算结果", 308}, {"计算书", 0}, {"绘图预览", 310}}},
+    {"JBSHYJS", "局部受压计算", {{"基本参数", 295}, {"计算书", 0}}},
+    {"WJQTJS", "无筋砌体承载力高厚比计算", {{"基本参数", 306}, {"计算书", 0}}},
+    {"ZHSHQDJS", "桩身强度计算", {{"基本参数", 422}, {"计算书", 0}}},
+    {"GHL", "钢骨混凝土梁计算", {{"基本参数", 441}, {"计算结果", 443}, {"计算书", 0}}},
+    {"GHZ", "钢骨混凝土柱计算", {{"基本参数", 449}, {"计算结果", 453}, {"计算书", 0}}},
 };
 }  // namespace
 
@@ -63,20 +78,25 @@ TEST(Registration, AttachRefusesANullInstanceAndRegistersNothing) {
 
 TEST(CommandSequence, ResourceHandleIsTheModulesOnlyWhileTheDialogRuns) {
     int shown = 0;
-    for (const auto& [code, title] : kTitles) {
-        SCOPED_TRACE(code);
+    for (const TabRow& row : kTabs) {
+        SCOPED_TRACE(row.code);
         HINSTANCE before = CVexaInsTance::GetResourceHandle();
         bool ran = false;
-        ASSERT_TRUE(VexaRunCommandWith(code, [&](CVexaTabDlg& tab) {
+        ASSERT_TRUE(VexaRunCommandWith(row.code, [&](CVexaTabDlg& tab) {
             ran = true;
             EXPECT_EQ(CVexaInsTance::GetResourceHandle(), g_hModuleInstance);
             EXPECT_TRUE(gVexa_IsRunning());
-            EXPECT_EQ(tab.GetTitle(), title);
-            ASSERT_EQ(tab.GetPages().size(), 2u);
-            EXPECT_EQ(tab.GetPages()[0].label, "基本参数");
-            EXPECT_EQ(tab.GetPages()[1].label, "计算书");
-            EXPECT_EQ(tab.GetPages()[1].templateId, 0);
-            EXPECT_EQ(tab.GetPages()[0].instance, g_hModuleInstance);
+            EXPECT_EQ(tab.GetTitle(), row.title);
+            ASSERT_EQ(tab.GetPages().size(), row.tabs.size());
+            for (std::size_t i = 0; i < row.tabs.size(); ++i) {
+                EXPECT_EQ(tab.GetPages()[i].label, row.tabs[i].first);
+                EXPECT_EQ(tab.GetPages()[i].templateId, row.tabs[i].second);
+                EXPECT_EQ(tab.GetPages()[i].page->GetTemplateId(), row.tabs[i].second);
+                EXPECT_EQ(tab.GetPages()[i].instance, g_hModuleInstance);
+                // Only the drawing tab draws, only the result tab takes revisions.
+                EXPECT_EQ(tab.GetPages()[i].page->GetDrawButtonId() != 0, row.tabs[i].first == "绘图预览");
+                EXPECT_EQ(tab.GetPages()[i].page->IsResultPage(), row.tabs[i].first == "计算结果");
+            }
             EXPECT_EQ(tab.GetParamInstance(), g_hModuleInstance);
             EXPECT_FALSE(g_VexaMainInfo.GetDescription().empty());
         }));
