@@ -55,7 +55,7 @@ const VexaFieldDef<P> kFields[] = {
 // Two-legged stirrup diameters, mm.
 constexpr int kStirrupDiameters[] = {6, 8, 10, 12, 14, 16, 18, 20, 22, 25, 28, 30, 32, 36, 40};
 
-// γ of the local compression at a beam end on masonry, GB 50003-2001 5.2.2.
+// GB 50003-2001 5.2.2: upper limit of γ at the end of a lintel.
 constexpr double kGammaMax = 1.25;
 
 double Metres(int mm) { return mm / 1000.0; }
@@ -321,7 +321,7 @@ int CSummerCalParam::DoCalculate() {
     const double qb = m_bQbCounts ? m_dQb : 0.0;
     m_dP = m_dYo * (m_dYg * (m_dGkW + m_dGkL) + qb);
 
-    // GB 50003-2001 7.2.3: calculation span of a lintel, min(1.05·ln, ln + a)
+    // Calculation span of the simply supported lintel: min(1.05·ln, ln + a)
     m_dL0 = std::min(1.05 * m_nLn, static_cast<double>(m_nLn + m_nA)) / 1000.0;
     m_dMmax = m_dP * m_dL0 * m_dL0 * 0.125;
     m_dV = m_dP * 0.5 * m_nLn / 1000.0;
@@ -360,13 +360,13 @@ void CSummerCalParam::CalcLocalCompression() {
     }
     m_nA0 = static_cast<int>(a0);
     m_nAl = m_nA0 * m_nB;
-    m_nAA0 = (m_nA + m_nBw) * m_nBw;  // GB 50003-2001 5.2.3, figure 5.2.3 (b)
+    m_nAA0 = (m_nA + m_nBw) * m_nBw;  // GB 50003-2001 5.2.3
     bool capped = false, none = false;
     m_dGamma = LocalGamma(m_nAA0, m_nAl, capped, none);
     m_bGammaCapped = capped ? 1 : 0;
     m_bNoEnhancement = none ? 1 : 0;
     m_dEta = 1.0;
-    // GB 50003-2001 5.2.4: N1 ≤ η·γ·f·A1 (no load from above on a lintel end)
+    // GB 50003-2001 5.2.4 with 7.2.3: N1 ≤ η·γ·f·A1, the load from above not considered
     m_dNmax = m_dEta * m_dGamma * m_dFUsed * m_nAl / 1000.0;
     m_bLocalOk = m_dNmax >= m_dN1 ? 1 : 0;
     m_bLocalDone = 1;

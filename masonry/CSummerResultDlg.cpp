@@ -44,8 +44,8 @@ bool SameBars(const SummerBarGroup& a, const SummerBarGroup& b) {
     return SameRow(a.row[0], b.row[0]) && SameRow(a.row[1], b.row[1]);
 }
 
-// Rules of one group's revised rows; empty when they pass. GB 50010-2010 9.2.1: clear spacing of
-// top bars ≥ 30 mm and 1.5·d, of bottom bars ≥ 25 mm and d.
+// Rules of one group's revised rows and their messages.
+// GB 50010-2010 9.2.1: clear spacing of top bars ≥ 30 mm and 1.5·d, of bottom bars ≥ 25 mm and d.
 struct GroupRule {
     const char* first;   // first row: fewer than two bars
     const char* second;  // second row: one bar
