@@ -8,6 +8,7 @@
 
 #include <fmt/format.h>
 
+#include "CLoadDataTable.h"
 #include "CVexaParam.h"
 
 namespace {
@@ -146,6 +147,49 @@ private:
     std::string m_message;
 };
 
+// While a page's button opens the section picker: answers with one row.
+class OneRowPicker : public IVexaSectionPicker {
+public:
+    explicit OneRowPicker(CDataItem row) : m_row(std::move(row)) {}
+    bool Pick(const VexaSectionPickRequest& request, CDataItem& chosen) override {
+        m_asked = true;
+        for (const VexaSectionFamily& f : request.families) {
+            m_offered = m_offered || f.name == m_row.GetTableName();
+        }
+        chosen = m_row;
+        return true;
+    }
+    bool asked() const { return m_asked; }
+    bool offered() const { return m_offered; }
+
+private:
+    CDataItem m_row;
+    bool m_asked = false;
+    bool m_offered = false;
+};
+
+class PickerScope {
+public:
+    explicit PickerScope(IVexaSectionPicker* picker) : m_saved(VexaSetSectionPicker(picker)) {}
+    ~PickerScope() { VexaSetSectionPicker(m_saved); }
+    PickerScope(const PickerScope&) = delete;
+    PickerScope& operator=(const PickerScope&) = delete;
+
+private:
+    IVexaSectionPicker* m_saved;
+};
+
+// The section families the library knows: system tables and the user's families.
+std::vector<std::string> KnownFamilies() {
+    std::vector<std::string> names = CLoadDataTable::GetSysTemTableNames();
+    for (const std::string& f : CLoadDataTable::GetUserTableNames()) {
+        if (std::find(names.begin(), names.end(), f) == names.end()) {
+            names.push_back(f);
+        }
+    }
+    return names;
+}
+
 // Installs a modal driver for the lifetime of the object.
 class ModalDriverScope {
 public:
@@ -196,7 +240,13 @@ std::vector<VexaControlRef> VexaSession::FindAll(const std::string& keyOrLabel) 
         }
         for (int id : p.page->ControlOrder()) {
             const CVexaControl& c = p.page->Control(id);
-            if (!IsInputKind(c.kind) || Trim(p.page->GetLabelText(id)) != label) {
+            bool bound = IsInputKind(c.kind);
+            if (c.kind == VexaCtrlKind::Button) {
+                for (const VexaFieldControl& fc : p.page->GetFieldControls()) {
+                    bound = bound || fc.id == id;
+                }
+            }
+            if (!bound || Trim(p.page->GetLabelText(id)) != label) {
                 continue;
             }
             VexaControlRef ref{p.page, id, {}};
@@ -371,10 +421,10 @@ VexaSetResult VexaSession::Set(const std::string& keyOrLabel, const std::string&
             return {};
         }
         case VexaCtrlKind::Button: {
-            // The field is edited in the dialog this button opens: open it, apply, press "确定".
             if (!listField) {
-                return {VexaSetResult::UnknownKey, fmt::format("“{}”不是输入项。", keyOrLabel)};
+                return PickSection(ref, value);
             }
+            // The field is edited in the dialog this button opens: open it, apply, press "确定".
             ListFieldModalDriver driver(ref.key, listValues);
             {
                 ModalDriverScope scope(&driver);
@@ -392,4 +442,72 @@ VexaSetResult VexaSession::Set(const std::string& keyOrLabel, const std::string&
         default:
             return {VexaSetResult::UnknownKey, fmt::format("“{}”不是输入项。", keyOrLabel)};
     }
+}
+
+VexaSetResult VexaSession::PickSection(const VexaControlRef& ref, const std::string& value) {
+    CVexaCaltDlg& page = *ref.page;
+    std::vector<std::string> keys;
+    for (const VexaFieldControl& fc : page.GetFieldControls()) {
+        if (fc.id == ref.id) {
+            keys.push_back(fc.key);
+        }
+    }
+    const std::vector<VexaField> fields = page.GetBoundFields();
+    auto textField = [&](const std::string& key) -> const std::string* {
+        const VexaField* f = FindField(fields, key);
+        if (f == nullptr || !std::holds_alternative<std::string*>(f->ptr)) {
+            return nullptr;
+        }
+        return std::get<std::string*>(f->ptr);
+    };
+    if (keys.size() != 2 || !textField(keys[0]) || !textField(keys[1])) {
+        return {VexaSetResult::UnknownKey, fmt::format("“{}”不是输入项。", ref.key.empty() ? page.Control(ref.id).name : ref.key)};
+    }
+    const std::vector<std::string> families = KnownFamilies();
+    auto unknownFamily = [&](const std::string& family) {
+        return VexaSetResult{VexaSetResult::BadValue,
+                             fmt::format("没有“{}”这一截面表；可选：{}。", family, JoinItems(families))};
+    };
+    // The family alone: remembered for the row that follows.
+    if (ref.key == keys[0]) {
+        if (std::find(families.begin(), families.end(), value) == families.end()) {
+            return unknownFamily(value);
+        }
+        m_pendingFamily[&page] = value;
+        return {};
+    }
+    std::string family;
+    std::string name = value;
+    if (const auto slash = value.find('/'); slash != std::string::npos) {
+        family = value.substr(0, slash);
+        name = value.substr(slash + 1);
+    } else if (auto it = m_pendingFamily.find(&page); it != m_pendingFamily.end()) {
+        family = it->second;
+    } else {
+        family = *textField(keys[0]);
+    }
+    if (std::find(families.begin(), families.end(), family) == families.end()) {
+        return unknownFamily(family);
+    }
+    CDataItem row = CLoadDataTable::GetUserJMItem(family, name, "");
+    if (row.IsEmpty()) {
+        row = CLoadDataTable::GetSysTemJMItem(family, name);
+    }
+    if (row.IsEmpty()) {
+        return {VexaSetResult::BadValue,
+                fmt::format("截面表“{}”中没有“{}”；可用 vexa sections {} 查看该表的截面。", family, name, family)};
+    }
+    OneRowPicker picker(row);
+    {
+        PickerScope scope(&picker);
+        page.FireEvent(VexaEvent::Clicked, ref.id);
+    }
+    if (!picker.asked()) {
+        return {VexaSetResult::BadValue, fmt::format("“{}”没有打开截面选择。", Trim(page.GetLabelText(ref.id)))};
+    }
+    if (!picker.offered()) {
+        return {VexaSetResult::BadValue, fmt::format("截面选择不提供“{}”这一截面表。", family)};
+    }
+    m_pendingFamily.erase(&page);
+    return {};
 }

@@ -2,6 +2,7 @@
 // Used by the terminal program and by the tests; knows nothing of a terminal.
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -36,11 +37,17 @@ public:
     // or, for a field stored as an index, by that index (SelChange); editable combo: picks the
     // entry or types the text (SelChange / KillFocus); check box: 0 or 1 (Clicked when it
     // changes); radio group: the radio by caption or index (Clicked).
+    // A button bound to a list field opens its dialog and applies the list there; a button bound
+    // to two text fields (section family, then row) is a section picker: the family alone is
+    // remembered, the row ("NAME" or "FAMILY/NAME", also by the button's label) is chosen in
+    // the picker the button opens.
     VexaSetResult Set(const std::string& keyOrLabel, const std::string& value);
 
 private:
     // Every control answering to a key (at most one) or a label.
     std::vector<VexaControlRef> FindAll(const std::string& keyOrLabel) const;
+    VexaSetResult PickSection(const VexaControlRef& ref, const std::string& value);
 
     CVexaTabDlg& m_dlg;
+    std::map<const CVexaCaltDlg*, std::string> m_pendingFamily;  // family set before its row
 };

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "CLoadDataTable.h"
 #include "CVexaCaltDlg.h"
 #include "CVexaDrawParam.h"
 #include "CVexaMainInfo.h"
@@ -42,12 +43,21 @@ const char kDrawTemplate[] = R"json({
   ]
 })json";
 
+const char kPickTemplate[] = R"json({
+  "id": 9104, "caption": "基本参数", "width": 200, "height": 40,
+  "controls": [
+    {"id": 10, "name": "IDC_BUTTON_PICK", "kind": "button", "text": "截面选择>>", "rect": [5, 5, 60, 14]},
+    {"id": 11, "name": "IDC_STATIC_SECTION", "kind": "static", "text": "", "rect": [70, 5, 120, 14]}
+  ]
+})json";
+
 const VexaResourceFile kFiles[] = {
+    {"dialogs/9104.json", reinterpret_cast<const unsigned char*>(kPickTemplate), sizeof kPickTemplate - 1},
     {"dialogs/9101.json", reinterpret_cast<const unsigned char*>(kPageTemplate), sizeof kPageTemplate - 1},
     {"dialogs/9102.json", reinterpret_cast<const unsigned char*>(kListTemplate), sizeof kListTemplate - 1},
     {"dialogs/9103.json", reinterpret_cast<const unsigned char*>(kDrawTemplate), sizeof kDrawTemplate - 1},
 };
-const VexaResourceSet kSet{kFiles, 3};
+const VexaResourceSet kSet{kFiles, 4};
 
 struct ListParam : CVexaParam {
     double m_dB = 200;
@@ -214,6 +224,60 @@ struct PressOk : IVexaModalDriver {
     }
 };
 
+struct PickParam : CVexaParam {
+    std::string m_strKind = "热轧普通工字钢";
+    std::string m_strPiType = "I40b";
+    std::vector<VexaField> GetFields() override {
+        static const VexaFieldDef<PickParam> kFields[] = {{"m_strKind", &PickParam::m_strKind},
+                                                          {"m_strPiType", &PickParam::m_strPiType}};
+        return VexaBindFields(this, kFields);
+    }
+};
+
+// A page that chooses its steel section in the picker, refusing the user's asymmetric H sections.
+class PickPage : public CVexaCaltDlg {
+public:
+    using ThisClass = PickPage;
+    PickPage() : CVexaCaltDlg(9104) {}
+    std::string kind = "热轧普通工字钢", type = "I40b";
+    std::span<const VexaFieldControl> GetFieldControls() const override {
+        static const VexaFieldControl map[] = {{"m_strKind", 10}, {"m_strPiType", 10}};
+        return map;
+    }
+    int SaveToParam(CVexaParam* param) override {
+        auto* p = static_cast<PickParam*>(param);
+        p->m_strKind = kind;
+        p->m_strPiType = type;
+        return 1;
+    }
+    int LoadFromParam(CVexaParam* param) override {
+        auto* p = static_cast<PickParam*>(param);
+        kind = p->m_strKind;
+        type = p->m_strPiType;
+        return 1;
+    }
+
+protected:
+    std::span<const VexaMsgMapEntry> GetMessageMap() const override {
+        static const VexaMsgMapEntry map[] = {ON_VEXA_EVENT(VexaEvent::Clicked, 10, OnPick)};
+        return map;
+    }
+
+private:
+    void OnPick() {
+        CDataItem item = CLoadDataTable::GetSysTemJMItem(kind, type);
+        if (!CLoadDataTable::VisitSelJMDlg("", item, kVexaSectionSrcFilter)) {
+            return;
+        }
+        if (item.GetTableName() == "自定义非对称H型钢") {
+            MessageBox("不能选择自定义非对称H型钢");
+            return;
+        }
+        kind = item.GetTableName();
+        type = item.GetName();
+    }
+};
+
 class NestedDialogTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -356,4 +420,53 @@ TEST_F(NestedDialogTest, ACalculationsMessageBoxGoesToTheOpenDialog) {
     EXPECT_EQ(g_VexaMainInfo.GetMessageTarget(), nullptr);
     g_VexaMainInfo.MessageBox("无处显示");
     EXPECT_EQ(tab.GetMessages().size(), 1u);
+}
+
+TEST(SectionPicker, ARowIsChosenAsThePickerWould) {
+    VexaModuleInstance instance;
+    instance.resources = &kSet;
+    HINSTANCE saved = CVexaInsTance::GetResourceHandle();
+    CVexaInsTance::SetResourceHandle(&instance);
+    PickPage page;
+    PickParam param;
+    CVexaTabDlg tab;
+    tab.AddPage(&page, "基本参数", 9104, &instance);
+    tab.SetParam(&param, &instance);
+    std::string error;
+    ASSERT_TRUE(tab.Open(error)) << error;
+    VexaSession session(tab);
+
+    // "FAMILY/NAME" by key or by the button's label.
+    EXPECT_EQ(session.Set("m_strPiType", "热轧普通工字钢/I63b").status, VexaSetResult::Ok);
+    EXPECT_EQ(page.type, "I63b");
+    EXPECT_EQ(session.Set("截面选择>>", "热轧窄翼缘H型钢/HN700X300X13X24").status, VexaSetResult::Ok);
+    EXPECT_EQ(page.kind, "热轧窄翼缘H型钢");
+    EXPECT_EQ(page.type, "HN700X300X13X24");
+    // The family first, then its row; a bare row stays in the family shown.
+    EXPECT_EQ(session.Set("m_strKind", "热轧宽翼缘H型钢").status, VexaSetResult::Ok);
+    EXPECT_EQ(page.kind, "热轧窄翼缘H型钢");  // nothing chosen yet
+    EXPECT_EQ(session.Set("m_strPiType", "HW400X400X13X21").status, VexaSetResult::Ok);
+    EXPECT_EQ(page.kind, "热轧宽翼缘H型钢");
+    tab.SaveAllData();
+    EXPECT_EQ(param.m_strPiType, "HW400X400X13X21");
+
+    VexaSetResult r = session.Set("m_strPiType", "I99z");
+    EXPECT_EQ(r.status, VexaSetResult::BadValue);
+    EXPECT_EQ(r.message, "截面表“热轧宽翼缘H型钢”中没有“I99z”；可用 vexa sections 热轧宽翼缘H型钢 查看该表的截面。");
+    r = session.Set("m_strKind", "槽钢");
+    EXPECT_EQ(r.status, VexaSetResult::BadValue);
+    EXPECT_EQ(r.message.rfind("没有“槽钢”这一截面表；可选：热轧普通工字钢、", 0), 0u) << r.message;
+    EXPECT_EQ(page.type, "HW400X400X13X21");
+
+    // The page's own refusal of a row it cannot take.
+    CDataItem asym("自定义非对称H型钢", CLoadDataTable::GetColumnNames("自定义非对称H型钢"),
+                   {"H600X300X200", "600", "300", "20", "200", "16", "12"});
+    ASSERT_TRUE(CLoadDataTable::SetUserJMItem(asym));
+    tab.ClearMessages();
+    EXPECT_EQ(session.Set("m_strPiType", "自定义非对称H型钢/H600X300X200").status, VexaSetResult::Ok);
+    ASSERT_EQ(tab.GetMessages().size(), 1u);
+    EXPECT_EQ(tab.GetMessages()[0].text, "不能选择自定义非对称H型钢");
+    EXPECT_EQ(page.type, "HW400X400X13X21");
+    CLoadDataTable::RemoveUserJMItem("自定义非对称H型钢", "H600X300X200");
+    CVexaInsTance::SetResourceHandle(saved);
 }
