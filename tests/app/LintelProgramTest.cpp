@@ -1,51 +1,16 @@
 // End-to-end runs of the built vexa program on the lintel: inputs, revised results, JSON, drawing.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdio>
-#include <filesystem>
 #include <string>
 
 #include <nlohmann/json.hpp>
 
-#include "VexaTestSupport.h"
+#include "VexaProgramTest.h"
 
 namespace {
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-class LintelProgramTest : public ::testing::Test {
+class LintelProgramTest : public VexaProgramTest {
 protected:
-    void SetUp() override {
-        m_dir = std::filesystem::temp_directory_path() / ("vexa-lintel-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(m_dir);
-        m_store = (m_dir / "store.db").string();
-        std::filesystem::remove(m_store);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
-
-    Result Run(const std::string& args) {
-        const std::string errFile = (m_dir / "stderr.txt").string();
-        const std::string cmd = "VEXA_STORE='" + m_store + "' VEXA_PLUGIN='" VEXA_PLUGIN "' '" VEXA_EXE "' " + args +
-                                " 2>'" + errFile + "'";
-        Result r;
-        FILE* pipe = ::popen(cmd.c_str(), "r");
-        char buf[4096];
-        std::size_t n;
-        while ((n = std::fread(buf, 1, sizeof buf, pipe)) > 0) {
-            r.out.append(buf, n);
-        }
-        const int raw = ::pclose(pipe);
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        r.err = VexaReadFile(errFile);
-        return r;
-    }
-
-    nlohmann::json Json(const Result& r) {
+    nlohmann::json Json(const VexaProgramResult& r) {
         try {
             return nlohmann::json::parse(r.out);
         } catch (const std::exception& e) {
@@ -53,15 +18,12 @@ protected:
             return {};
         }
     }
-
-    std::filesystem::path m_dir;
-    std::string m_store;
 };
 }  // namespace
 
 TEST_F(LintelProgramTest, DefaultsPrintTheSummaryAndWriteTheBook) {
-    const std::string book = (m_dir / "gl.txt").string();
-    Result r = Run("run GLJS --book '" + book + "'");
+    const std::string book = Path("gl.txt");
+    VexaProgramResult r = Run("run GLJS --book '" + book + "'");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out,
               "钢筋混凝土过梁计算\n"
@@ -74,7 +36,7 @@ TEST_F(LintelProgramTest, DefaultsPrintTheSummaryAndWriteTheBook) {
 }
 
 TEST_F(LintelProgramTest, InputsGoThroughThePageAndPersist) {
-    Result r = Run("run GLJS --set /m_strSecType=L形 --set /m_nB=370 --set /m_nB1=240 --set 墙体厚度bw=370 --json");
+    VexaProgramResult r = Run("run GLJS --set /m_strSecType=L形 --set /m_nB=370 --set /m_nB1=240 --set 墙体厚度bw=370 --json");
     ASSERT_EQ(r.status, 0) << r.err;
     const nlohmann::json j = Json(r);
     EXPECT_EQ(j["title"], "过梁计算");
@@ -93,8 +55,8 @@ TEST_F(LintelProgramTest, InputsGoThroughThePageAndPersist) {
 }
 
 TEST_F(LintelProgramTest, ResultPageRevisionsReachTheBookAndTheSummary) {
-    const std::string book = (m_dir / "gl.txt").string();
-    Result r = Run("run GLJS --set m_nBot1Num=3 --set m_nStirrupDia=8 --set m_dStirrupSpacing=150 --json --book '" +
+    const std::string book = Path("gl.txt");
+    VexaProgramResult r = Run("run GLJS --set m_nBot1Num=3 --set m_nStirrupDia=8 --set m_dStirrupSpacing=150 --json --book '" +
                    book + "'");
     ASSERT_EQ(r.status, 0) << r.err;
     const nlohmann::json j = Json(r);
@@ -110,7 +72,7 @@ TEST_F(LintelProgramTest, ResultPageRevisionsReachTheBookAndTheSummary) {
 }
 
 TEST_F(LintelProgramTest, RefusedInputAndRefusedRevision) {
-    Result r = Run("run GLJS --set 纵筋合力点至近边距离as=300");
+    VexaProgramResult r = Run("run GLJS --set 纵筋合力点至近边距离as=300");
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("错误：应该满足as < h!"), std::string::npos) << r.err;
     EXPECT_TRUE(r.out.empty());
@@ -129,7 +91,7 @@ TEST_F(LintelProgramTest, RefusedInputAndRefusedRevision) {
 }
 
 TEST_F(LintelProgramTest, DrawSendsTheDrawingWithTheRevisedBars) {
-    Result r = Run("run GLJS --set m_nBot1Num=3 --draw --set QUORCADH_GLHZH/m_nScale=25 --set 过梁梁底标高=3 --json");
+    VexaProgramResult r = Run("run GLJS --set m_nBot1Num=3 --draw --set QUORCADH_GLHZH/m_nScale=25 --set 过梁梁底标高=3 --json");
     ASSERT_EQ(r.status, 0) << r.err;
     const nlohmann::json j = Json(r);
     EXPECT_EQ(j["drawn"], true);
@@ -151,8 +113,7 @@ TEST_F(LintelProgramTest, DrawSendsTheDrawingWithTheRevisedBars) {
     EXPECT_NE(r.err.find("是绘图页的参数，只在 --draw 时使用"), std::string::npos) << r.err;
 
     // The drawing written by the drawing service from what was saved.
-    const std::string svg = (m_dir / "gl.svg").string();
-    r = Run("run GLJS --draw --drawing '" + svg + "'");
+    r = Run("run GLJS --draw --drawing '" + Path("gl.dxf") + "'");
     ASSERT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(VexaReadFile(svg).find("<svg"), std::string::npos);
+    EXPECT_EQ(AuditDxf(Path("gl.dxf")), "0 0\n");
 }
