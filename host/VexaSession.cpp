@@ -337,6 +337,19 @@ VexaSetResult VexaSession::Set(const std::string& keyOrLabel, const std::string&
                     break;
                 }
             }
+            // A number names the entry that is that number with its unit ("3" → "3根").
+            double number = 0;
+            if (index < 0 && numberField && ParseNumber(value, number)) {
+                for (std::size_t i = 0; i < c.items.size(); ++i) {
+                    const char* start = c.items[i].c_str();
+                    char* end = nullptr;
+                    const double entry = std::strtod(start, &end);
+                    if (end != start && *end != '\0' && entry == number) {
+                        index = static_cast<int>(i);
+                        break;
+                    }
+                }
+            }
             // A field stored as a list index also takes that index, unless the entries are
             // numbers themselves (a bar diameter list holds values, not positions).
             const bool numericEntries = std::any_of(c.items.begin(), c.items.end(), [](const std::string& item) {
