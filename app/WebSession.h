@@ -39,9 +39,6 @@ public:
     WebSession(const WebSession&) = delete;
     WebSession& operator=(const WebSession&) = delete;
 
-    // The calculations by category, in the registry's order.
-    const nlohmann::json& Menu() const { return m_menu; }
-
     // From any thread: hands an action to the worker and waits for its answer. A 503 answer when
     // too many actions wait, the worker has stopped, or it does not answer within `timeout`.
     WebReply Post(nlohmann::json action, std::chrono::milliseconds timeout);
@@ -116,7 +113,7 @@ private:
     void Reply(nlohmann::json answer);
 
     std::string m_tempDir;
-    nlohmann::json m_menu;
+    nlohmann::json m_menu;  // the calculations by category, in the registry's order
     std::thread m_thread;
 
     std::mutex m_mutex;

@@ -270,7 +270,10 @@ function makeControl(c, send, key) {
       break;
     case 'edit': {
       const input = c.multiLine ? el('textarea') : el('input');
-      if (!c.multiLine) input.type = 'text';
+      if (!c.multiLine) {
+        input.type = 'text';
+        input.addEventListener('keydown', (e) => { if (e.key === 'Enter') input.blur(); });
+      }
       input.addEventListener('change', () => send({ id: c.id, event: 'KillFocus', text: input.value }));
       w.input = box.appendChild(input);
       break;

@@ -375,6 +375,7 @@ for (const [code, spec] of Object.entries(CALCULATIONS)) {
     const summary = await page.locator('#summary').textContent();
     assert(summary.length > 0, 'a summary after the calculation');
     if (spec.verdict) assert(summary.includes(spec.verdict), `the verdict "${spec.verdict}" in ${JSON.stringify(summary)}`);
+    await page.screenshot({ path: path.join(shots, `${code}-calculated.png`), fullPage: true });
     await checkBook(code);
     await page.screenshot({ path: path.join(shots, `${code}-book.png`), fullPage: true });
     if (spec.drawing) await checkDrawing(code, spec.drawing);
