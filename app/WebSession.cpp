@@ -376,9 +376,6 @@ int WebSession::Run(CVexaTabDlg& dialog) {
         const std::string action = ActionOf(job->request);
         if (action == "open" || action == "quit") {
             m_deferred = job;
-            if (action == "open") {
-                m_notice = fmt::format("已关闭“{}”：一次只能打开一项计算。", dialog.GetTitle());
-            }
             break;
         }
         if (action == "close") {
@@ -405,7 +402,9 @@ int WebSession::Run(CVexaTabDlg& dialog) {
             break;
         }
     }
-    if (m_deferred && ActionOf(m_deferred->request) == "open" && m_notice.empty()) {
+    // Another window (or a page opened before this calculation) is told what it closed; the
+    // window that works in this calculation and picks another from the menu needs no telling.
+    if (m_deferred && ActionOf(m_deferred->request) == "open" && !IsForOpenDialog(*m_deferred)) {
         m_notice = fmt::format("已关闭“{}”：一次只能打开一项计算。", dialog.GetTitle());
     }
     m_unwind = false;

@@ -263,6 +263,8 @@ function makeControl(c, send, key) {
   const w = { box, kind: c.kind, c };
   switch (c.kind) {
     case 'static':
+      // A label with room for more than one line wraps within its rectangle, as a dialog's does.
+      box.classList.toggle('wrap', cy >= 16);
       w.input = box;
       break;
     case 'group':

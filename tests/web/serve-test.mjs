@@ -263,7 +263,9 @@ const CALCULATIONS = {
   LZFJGJJS: { range: ['IDC_EDIT_B', '次梁宽度b应在1～10000之间，请重新输入！'],
               list: ['IDC_COMBO_CALSTYLE', '已知附加横向钢筋求集中荷载', 'IDC_COMBO_LOOPDIA', true], verdict: '附加箍筋',
               drawing: 'IDC_BUTTON_DRAW' },
-  GLJS: { drawing: 'IDC_BUTTON_DRAW' },
+  GLJS: { range: ['IDC_EDIT_B', '宽b应在40～10000之间，请重新输入！'],
+          list: ['IDC_COMBO_SECTYPE', 'L形', 'IDC_EDIT_H1', true], verdict: '局部受压承载力满足要求',
+          drawing: 'IDC_BUTTON_DRAW' },
   TLJS: { range: ['IDC_EDIT_B', '宽度b应在40～10000之间，请重新输入！'],
           list: ['IDC_COMBO_POS', '屋顶', 'IDC_EDIT_LW', false], verdict: '抗倾覆验算满足要求', drawing: 'IDC_BUTTON_DRAW' },
   JBSHYJS: { range: ['IDC_EDIT_AL', '局压面积边长al应在1～10000之间，请重新输入！'],
@@ -332,6 +334,7 @@ for (const [code, spec] of Object.entries(CALCULATIONS)) {
       return;
     }
     assertEqual(await page.locator('#tabs .tab').first().textContent(), '基本参数', 'first tab');
+    assertEqual(await page.locator('#notice').textContent(), '', 'no notice when this window picks another calculation');
     await page.screenshot({ path: path.join(shots, `${code}.png`), fullPage: true });
 
     if (spec.list) {
