@@ -301,6 +301,9 @@ TEST(SteelPillarYb, ClearHeightHalvedAsAnInteger) {
     });
     EXPECT_DOUBLE_EQ(p.m_dLambda, 2500 / p.m_dh0Prime);
     EXPECT_NEAR(p.m_dLambda, 2.5916807, 1e-7);
+    // Limited to [1, 3]: 500/814.625 and 4500/814.625.
+    EXPECT_DOUBLE_EQ(Calculated([](P& q) { UseYB(q), q.m_nHn = 1000; }).m_dLambda, 1);
+    EXPECT_DOUBLE_EQ(Calculated([](P& q) { UseYB(q), q.m_nHn = 9000; }).m_dLambda, 3);
 }
 
 // ---------------------------------------------------------------------------------------------
