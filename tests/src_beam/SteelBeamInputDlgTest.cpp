@@ -129,7 +129,9 @@ TEST_F(SteelBeamInputDlgTest, AsymmetricUserSectionIsRefused) {
     ASSERT_TRUE(CLoadDataTable::SetUserJMItem(asym));
     Run([](D& page, P& param, VexaSession& s, CVexaTabDlg& dlg) {
         dlg.ClearMessages();
-        SetOk(s, "m_strPiType", "自定义非对称H型钢/H800X300X250");
+        const VexaSetResult r = s.Set("m_strPiType", "自定义非对称H型钢/H800X300X250");
+        EXPECT_EQ(r.status, VexaSetResult::Refused);
+        EXPECT_EQ(r.message, "此截面类型不能进行强度计算！");
         ASSERT_EQ(dlg.GetMessages().size(), 1u);
         EXPECT_EQ(dlg.GetMessages()[0].kind, VexaMessageKind::Box);
         EXPECT_EQ(dlg.GetMessages()[0].text, "此截面类型不能进行强度计算！");
