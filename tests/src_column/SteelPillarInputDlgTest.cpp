@@ -174,7 +174,9 @@ TEST_F(SteelPillarInputDlgTest, AnAsymmetricSectionIsRefused) {
                        {"H600X300X200", "600", "300", "20", "200", "16", "12"});
         ASSERT_TRUE(CLoadDataTable::SetUserJMItem(asym));
         dlg.ClearMessages();
-        SetOk(s, "m_strPiType", "自定义非对称H型钢/H600X300X200");
+        const VexaSetResult r = s.Set("m_strPiType", "自定义非对称H型钢/H600X300X200");
+        EXPECT_EQ(r.status, VexaSetResult::Refused);
+        EXPECT_EQ(r.message, "此截面类型不能进行强度计算！");
         ASSERT_EQ(dlg.GetMessages().size(), 1u);
         EXPECT_EQ(dlg.GetMessages()[0].kind, VexaMessageKind::Box);
         EXPECT_EQ(dlg.GetMessages()[0].text, "此截面类型不能进行强度计算！");
