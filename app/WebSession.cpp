@@ -416,6 +416,22 @@ int WebSession::Run(CVexaTabDlg& dialog) {
     return 1;
 }
 
+WebSession::JobPtr WebSession::NextNested() {
+    for (;;) {
+        JobPtr job = Next();
+        if (Unwinds(job)) {
+            return nullptr;
+        }
+        if (ActionOf(job->request) == "state") {
+            job->Answer(JsonReply(State()));
+        } else if (!IsForOpenDialog(*job)) {
+            job->Answer(JsonReply({{"ok", false}, {"stale", true}, {"error", "这一页已过期，请刷新页面。"}}));
+        } else {
+            return job;
+        }
+    }
+}
+
 bool WebSession::Unwinds(const JobPtr& job) {
     const std::string action = ActionOf(job->request);
     if (action == "open" || action == "quit") {
@@ -440,19 +456,11 @@ void WebSession::RunModal(CVexaDlg& dialog) {
     m_modalChanged = true;
     Reply(Changes());
     for (;;) {
-        JobPtr job = Next();
-        if (Unwinds(job)) {
+        JobPtr job = NextNested();
+        if (!job) {
             break;
         }
         const std::string action = ActionOf(job->request);
-        if (action == "state") {
-            job->Answer(JsonReply(State()));
-            continue;
-        }
-        if (!IsForOpenDialog(*job)) {
-            job->Answer(JsonReply({{"ok", false}, {"stale", true}, {"error", "这一页已过期，请刷新页面。"}}));
-            continue;
-        }
         if (action == "modalCancel") {
             m_current = job;
             break;
@@ -489,19 +497,11 @@ bool WebSession::Pick(const VexaSectionPickRequest& request, CDataItem& chosen) 
     Reply(Changes());
     bool picked = false;
     for (;;) {
-        JobPtr job = Next();
-        if (Unwinds(job)) {
+        JobPtr job = NextNested();
+        if (!job) {
             break;
         }
         const std::string action = ActionOf(job->request);
-        if (action == "state") {
-            job->Answer(JsonReply(State()));
-            continue;
-        }
-        if (!IsForOpenDialog(*job)) {
-            job->Answer(JsonReply({{"ok", false}, {"stale", true}, {"error", "这一页已过期，请刷新页面。"}}));
-            continue;
-        }
         try {
             if (action == "pickCancel") {
                 m_current = job;

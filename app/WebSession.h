@@ -77,6 +77,9 @@ private:
     bool Pick(const VexaSectionPickRequest& request, CDataItem& chosen) override;
     // An action that closes the open calculation from inside a nested loop: the loops unwind.
     bool Unwinds(const JobPtr& job);
+    // The next action for a nested loop (a dialog or the picker open over the calculation), with
+    // the state and stale actions answered on the way; nullptr when the loops unwind.
+    JobPtr NextNested();
 
     // --- actions on the open dialog (m_current is the job being served) ---
     void Dispatch();

@@ -164,16 +164,21 @@ function showTab(i) {
   showCalcButton();
 }
 
-function buildBook() {
-  const box = el('div', 'book');
+// The bar above a book or a drawing: a note, then one download link a format.
+function downloadBar(noteClass, note, formats, linkClass) {
   const tools = el('div', 'booktools');
-  tools.appendChild(el('span', 'booknote', ''));
-  for (const f of cur.bookFormats) {
-    const a = el('a', 'download', '下载 ' + f);
+  tools.appendChild(el('span', noteClass, note));
+  for (const f of formats) {
+    const a = el('a', linkClass, '下载 ' + f);
     a.dataset.format = f;
     tools.appendChild(a);
   }
-  box.appendChild(tools);
+  return tools;
+}
+
+function buildBook() {
+  const box = el('div', 'book');
+  box.appendChild(downloadBar('booknote', '', cur.bookFormats, 'download'));
   const frame = el('iframe', 'bookframe');
   frame.title = '计算书';
   frame.setAttribute('sandbox', '');
@@ -203,14 +208,7 @@ function refreshBook() {
 
 function buildPreview() {
   const box = el('div', 'preview');
-  const tools = el('div', 'booktools');
-  tools.appendChild(el('span', 'drawnote', '按【' + '绘制' + '】后在这里预览图形。'));
-  for (const f of cur.drawFormats) {
-    const a = el('a', 'download off', '下载 ' + f);
-    a.dataset.format = f;
-    tools.appendChild(a);
-  }
-  box.appendChild(tools);
+  box.appendChild(downloadBar('drawnote', '按【绘制】后在这里预览图形。', cur.drawFormats, 'download off'));
   const img = el('img', 'drawing');
   img.alt = '图形预览';
   img.hidden = true;
