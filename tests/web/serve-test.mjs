@@ -421,7 +421,13 @@ await check('TLJS: the second input page and the revisions on the result page', 
   await settle();
   assert(await isEnabled('IDC_EDIT_GAMMA'), 'f by the adjustment factor');
   assertEqual((await takeMessages()).length, 0, 'no messages');
-  await calculate();
+  // A cover over half the beam's width: the page's own message box, and as taken as 25.
+  await type('IDC_EDIT_AS', '200');
+  const boxed = (await takeMessages()).concat(await calculate());
+  assert(boxed.some((m) => m.kind === 'Box' && m.text === '保护层厚度 > 梁宽/2，不合理，程序强制取as=25，或请重新设定!'),
+         'the message box: ' + JSON.stringify(boxed));
+  assert(!boxed.some((m) => m.kind === 'Range' || m.kind === 'Error'), 'calculated: ' + JSON.stringify(boxed));
+  assertEqual(await ctl('IDC_EDIT_AS').locator('input').inputValue(), '25', 'as taken as 25');
   await tab('计算结果');
   await page.screenshot({ path: path.join(shots, 'TLJS-result.png'), fullPage: true });
   const provided = await ctl('IDC_EDIT_TOPPROV').locator('input').inputValue();
@@ -494,6 +500,18 @@ async function pickSection(code, family, name, nameControl) {
 }
 await check('GHL: the section picker', () => pickSection('GHL', '热轧普通工字钢', 'I20a', 'IDC_STATIC_NAME'));
 await check('GHZ: the section picker', () => pickSection('GHZ', '热轧宽翼缘H型钢', 'HW200X200X8X12', 'IDC_STATIC_PITYPE'));
+
+await check('a calculation opens with the values of its last calculation, as the command line has them', async () => {
+  await openCalculation('LFKZHJS');
+  await type('IDC_EDIT_B', '260');
+  const messages = await calculate();
+  assert(!messages.some((m) => m.kind === 'Range' || m.kind === 'Error'), 'calculated: ' + JSON.stringify(messages));
+  await openCalculation('JBSHYJS');
+  await openCalculation('LFKZHJS');
+  assertEqual(await ctl('IDC_EDIT_B').locator('input').inputValue(), '260', 'b when opened again');
+  const params = JSON.parse(execFileSync(vexa, ['params', 'LFKZHJS', '--json'], { env }).toString()).params;
+  assertEqual(params.m_dB, 260, 'b in the store');
+});
 
 await check('another calculation opened elsewhere closes this one, and the page says so', async () => {
   await openCalculation('SHYNDJS');
