@@ -286,8 +286,15 @@ const CALCULATIONS = {
 // parameters (`sets`: the result page's revisions, given to `vexa run` as --set).
 async function checkBook(code, sets = []) {
   await tab('计算书');
-  const frame = page.frameLocator('iframe.bookframe');
-  await frame.locator('body').waitFor();
+  // The frame loaded with the book the page asked for last (not a blank or an older one).
+  const src = new URL(await page.locator('iframe.bookframe').getAttribute('src'), page.url()).href;
+  let frame = null;
+  for (const started = Date.now(); !frame && Date.now() - started < 15000;) {
+    frame = page.frames().find((f) => f.url() === src) || null;
+    if (!frame) await page.waitForTimeout(50);
+  }
+  assert(frame, 'the book frame loads ' + src);
+  await frame.waitForLoadState('load');
   const text = await frame.locator('body').innerText();
   assert(text.length > 100, 'the book is shown');
   const links = page.locator('#pages .tabpage:not([hidden]) a.download');
