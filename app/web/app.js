@@ -470,7 +470,10 @@ function apply(a) {
     cur.calculated = a.calculated;
     if (cur.tabs[cur.tab] && cur.tabs[cur.tab].kind === 'book') refreshBook();
   }
-  if (a.summary) $('summary').textContent = [a.summary.type, a.summary.result].filter((t) => t).join('\n');
+  if (a.summary) {
+    $('summary').textContent = [a.summary.type, a.summary.result].map((t) => (t || '').replace(/\s+$/, ''))
+      .filter((t) => t).join('\n');
+  }
   if (a.drawing) showDrawing(a.drawing);
   showCalcButton();
   if (a.messages && a.messages.length) showMessages(a.messages);
