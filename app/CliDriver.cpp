@@ -30,9 +30,12 @@ void TakeMessages(CVexaTabDlg& dialog, CliRunOutcome& outcome) {
     dialog.ClearMessages();
 }
 
+// Range refusals and errors stop a run; advice and message boxes are shown and the page goes on
+// (whether a drawing went out is told by the command sent, not by its message box).
 bool AnyRefusal(const CliRunOutcome& outcome) {
-    return std::any_of(outcome.messages.begin(), outcome.messages.end(),
-                       [](const VexaMessage& m) { return m.kind != VexaMessageKind::Advice; });
+    return std::any_of(outcome.messages.begin(), outcome.messages.end(), [](const VexaMessage& m) {
+        return m.kind == VexaMessageKind::Range || m.kind == VexaMessageKind::Error;
+    });
 }
 
 // The tab index of the first page that `is` says yes to, -1 when none does.
@@ -55,6 +58,14 @@ bool CliDriver::ApplySets(CVexaTabDlg& dialog, const std::vector<std::pair<std::
     VexaSession session(dialog);
     for (const auto& [key, value] : sets) {
         VexaSetResult r = session.Set(key, value);
+        if (r.status == VexaSetResult::Refused) {
+            // The page's own refusal (its message box): an error of the run, nothing calculated.
+            TakeMessages(dialog, m_outcome);
+            std::erase_if(m_outcome.messages, [&](const VexaMessage& m) { return m.text == r.message; });
+            m_outcome.messages.push_back(VexaMessage{VexaMessageKind::Error, r.message});
+            m_outcome.status = kExitRefused;
+            return false;
+        }
         if (r.status != VexaSetResult::Ok) {
             m_outcome.usageErrors.push_back(r.message);
             if (r.status == VexaSetResult::UnknownKey) {

@@ -350,7 +350,8 @@ int CmdRun(const std::string& code, const std::vector<std::string>& setArgs, con
         nlohmann::ordered_json advice = nlohmann::ordered_json::array();
         nlohmann::ordered_json errors = nlohmann::ordered_json::array();
         for (const VexaMessage& m : outcome.messages) {
-            (m.kind == VexaMessageKind::Advice ? advice : errors).push_back(TrimNewlines(m.text));
+            (m.kind == VexaMessageKind::Advice || m.kind == VexaMessageKind::Box ? advice : errors)
+                .push_back(TrimNewlines(m.text));
         }
         nlohmann::ordered_json cad = nlohmann::ordered_json::array();
         for (const VexaCadCommand& c : g_VexaMainInfo.GetSentCommands()) {

@@ -26,6 +26,7 @@ const VexaFieldDef<P> kFields[] = {
     {"m_strStirrupGrade", &P::m_strStirrupGrade},
     {"m_nStirrupDia", &P::m_nStirrupDia},
     {"m_nStirrupDis", &P::m_nStirrupDis},
+    {"m_strBeamPos", &P::m_strBeamPos},
 };
 }  // namespace
 

@@ -28,4 +28,5 @@ public:
     std::string m_strStirrupGrade = "HPB300"; // stirrup grade
     int m_nStirrupDia = 8;                    // stirrup diameter, mm
     int m_nStirrupDis = 200;                  // stirrup spacing, mm
+    std::string m_strBeamPos = "楼层";        // "楼层" (wall above) or "屋顶" (roof, none)
 };

@@ -29,7 +29,10 @@ CVexaDrawing VexaDrawTiltBeam(const CTiltBeamDrawParam& p) {
     // --- elevation ---
     d.Polyline(VexaLayers::kOutline, {{-L1, 0}, {L, 0}, {L, -h3}, {0, -h2}, {-L1, -h1}}, true);
     const double wallBack = -L1 - 240;
-    VexaDrawMasonry(d, wallBack, 0, 0, std::max(2 * h2, 600.0));
+    // A floor beam carries the wall above its embedded part; a roof beam has none.
+    if (p.m_strBeamPos != "屋顶") {
+        VexaDrawMasonry(d, wallBack, 0, 0, std::max(2 * h2, 600.0));
+    }
     const double pierBottom = -std::max(h1, h2) - std::max(2 * h2, 600.0);
     VexaDrawMasonry(d, wallBack, pierBottom, 0, -std::max(h1, h2));
     VexaDrawMasonry(d, wallBack, -std::max(h1, h2), -L1, 0);

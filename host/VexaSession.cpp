@@ -522,5 +522,21 @@ VexaSetResult VexaSession::PickSection(const VexaControlRef& ref, const std::str
         return {VexaSetResult::BadValue, fmt::format("截面选择不提供“{}”这一截面表。", family)};
     }
     m_pendingFamily.erase(&page);
+    // Did the page take the row? A page refuses some (with a message box of its own).
+    if (CVexaParam* param = m_dlg.GetParam()) {
+        page.SaveToParam(param);
+        const std::vector<VexaField> now = page.GetBoundFields();
+        const VexaField* f0 = FindField(now, keys[0]);
+        const VexaField* f1 = FindField(now, keys[1]);
+        if (f0 && f1 && (VexaFieldText(*f0) != family || VexaFieldText(*f1) != name)) {
+            std::string message = fmt::format("“{}”没有采用截面“{}/{}”。", Trim(page.GetLabelText(ref.id)), family, name);
+            for (const VexaMessage& m : m_dlg.GetMessages()) {
+                if (m.kind == VexaMessageKind::Box || m.kind == VexaMessageKind::Error) {
+                    message = m.text;
+                }
+            }
+            return {VexaSetResult::Refused, message};
+        }
+    }
     return {};
 }

@@ -9,7 +9,8 @@
 #include "CVexaTabDlg.h"
 
 struct VexaSetResult {
-    enum Status { Ok, UnknownKey, BadValue, Disabled } status = Ok;
+    // Refused: the page itself would not take the value (its own message), nothing changed.
+    enum Status { Ok, UnknownKey, BadValue, Disabled, Refused } status = Ok;
     std::string message;  // Chinese message for the user when not Ok
 };
 

@@ -146,6 +146,10 @@ void CTiltBeamDrawDlg::FillDrawParam() {
     d.m_strStirrupGrade = GetComboBoxText(IDC_COMBO_STIRGRADE);
     d.m_nStirrupDia = NumberOf(GetComboBoxText(IDC_COMBO_STIRDIA));
     GetEditText(IDC_EDIT_STIRDIS, d.m_nStirrupDis);
+    // Not on the page: the drawing shows the wall above a floor beam only.
+    if (const auto* p = dynamic_cast<const CTiltBeamCalParam*>(GetParam())) {
+        d.m_strBeamPos = p->m_strBeamPos;
+    }
 }
 
 int CTiltBeamDrawDlg::SaveToParam(CVexaParam* /*param*/) {

@@ -305,6 +305,13 @@ TEST_F(DrawingTest, CantileverBarsStirrupsAndSection) {
     p.m_nTopNum2 = 2;
     p.m_nTopDia2 = 14;
     EXPECT_TRUE(WriteAndRead(VexaDrawTiltBeam(p), "tilt2.dxf").HasText("3Φ̲16+2Φ̲14"));
+    // A roof beam has no wall above it: fewer masonry edges and hatch lines.
+    const int floorDims = dxf.lines.at(VexaLayers::kDim);
+    const int floorOutline = dxf.lines.at(VexaLayers::kOutline);
+    p.m_strBeamPos = "屋顶";
+    DxfContents roof = WriteAndRead(VexaDrawTiltBeam(p), "roof.dxf");
+    EXPECT_EQ(roof.lines.at(VexaLayers::kOutline), floorOutline - 2);
+    EXPECT_LT(roof.lines.at(VexaLayers::kDim), floorDims);
 }
 
 TEST_F(DrawingTest, GoldenSvgPreviews) {

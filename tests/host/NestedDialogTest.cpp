@@ -463,7 +463,9 @@ TEST(SectionPicker, ARowIsChosenAsThePickerWould) {
                    {"H600X300X200", "600", "300", "20", "200", "16", "12"});
     ASSERT_TRUE(CLoadDataTable::SetUserJMItem(asym));
     tab.ClearMessages();
-    EXPECT_EQ(session.Set("m_strPiType", "自定义非对称H型钢/H600X300X200").status, VexaSetResult::Ok);
+    r = session.Set("m_strPiType", "自定义非对称H型钢/H600X300X200");
+    EXPECT_EQ(r.status, VexaSetResult::Refused);
+    EXPECT_EQ(r.message, "不能选择自定义非对称H型钢");
     ASSERT_EQ(tab.GetMessages().size(), 1u);
     EXPECT_EQ(tab.GetMessages()[0].text, "不能选择自定义非对称H型钢");
     EXPECT_EQ(page.type, "HW400X400X13X21");

@@ -77,9 +77,11 @@ TEST_F(TiltBeamDrawDlgTest, TakesTheCalculatedBeam) {
 
         // Its fields are the drawing parameters under their section.
         const std::vector<VexaField> fields = page.GetBoundFields();
-        ASSERT_EQ(fields.size(), 22u);
+        ASSERT_EQ(fields.size(), 23u);
         EXPECT_EQ(fields.front().key, "QUORCADH_TLHZH/m_nB");
-        EXPECT_EQ(fields.back().key, "QUORCADH_TLHZH/m_nStirrupDis");
+        EXPECT_EQ(fields[21].key, "QUORCADH_TLHZH/m_nStirrupDis");
+        // The position travels with them, for the wall above a floor beam.
+        EXPECT_EQ(fields.back().key, "QUORCADH_TLHZH/m_strBeamPos");
         for (const VexaFieldControl& fc : page.GetFieldControls()) {
             EXPECT_TRUE(page.HasControl(fc.id)) << fc.key;
         }
@@ -102,7 +104,7 @@ TEST_F(TiltBeamDrawDlgTest, DrawSavesTheParametersAndSendsTheCommand) {
             "m_nB",        "m_nH1",      "m_nH2",     "m_nH3",          "m_nL",        "m_nL1",
             "m_strTitle",  "m_nScale",   "m_dTopLevel", "m_strTopGrade", "m_nTopNum",  "m_nTopDia",
             "m_nTopNum2",  "m_nTopDia2", "m_strBotGrade", "m_nBotNum",   "m_nBotDia",  "m_nBotNum2",
-            "m_nBotDia2",  "m_strStirrupGrade", "m_nStirrupDia", "m_nStirrupDis"};
+            "m_nBotDia2",  "m_strStirrupGrade", "m_nStirrupDia", "m_nStirrupDis", "m_strBeamPos"};
         ASSERT_EQ(c.params.size(), keys.size());
         for (std::size_t i = 0; i < keys.size(); ++i) EXPECT_EQ(c.params[i].key, keys[i]);
         EXPECT_EQ(Value(c, "m_nB"), "340");
