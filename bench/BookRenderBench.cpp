@@ -1,15 +1,28 @@
-// Benchmark of writing and rendering a calculation book of about sixty lines to text and HTML.
+// Benchmark of writing and rendering a calculation book of about sixty lines to text, HTML,
+// Word and PDF.
 #include <benchmark/benchmark.h>
 
 #include <fmt/format.h>
 
+#include "DocxRender.h"
+#include "PdfRender.h"
+#include "VexaResource.h"
 #include "WordRender.h"
+#include "module/VexaModule.h"
 
 namespace {
+
+// The module's pictures on the resource chain, so that the book's picture is drawn.
+void AttachPictures() {
+    static VexaModuleInstance instance{"vexa50 (linked into the benchmark)", nullptr, &vexaModuleResources()};
+    static const bool attached = (VexaChainAdd(&instance), true);
+    (void)attached;
+}
 
 // A lintel book in miniature: title, three sections, about sixty lines with sub- and
 // superscripts, a picture and a small table.
 CWordObject SixtyLineBook() {
+    AttachPictures();
     CWordObject doc;
     doc.WriteTitleInfo("过梁计算书\n");
     doc.WriteSectionTitle("一、设计资料\n");
@@ -62,8 +75,30 @@ void BM_RenderBookHtml(benchmark::State& state) {
     }
 }
 
+// The Word package: the XML parts, the picture as a PNG at print resolution, the ZIP.
+void BM_RenderBookDocx(benchmark::State& state) {
+    const CWordObject doc = SixtyLineBook();
+    const CDocxRenderer renderer;
+    for (auto _ : state) {
+        std::string docx = renderer.Render(doc);
+        benchmark::DoNotOptimize(docx);
+    }
+}
+
+// The PDF: layout with pango, pages with cairo, the picture as vectors, the fonts' subsets.
+void BM_RenderBookPdf(benchmark::State& state) {
+    const CWordObject doc = SixtyLineBook();
+    const CPdfRenderer renderer;
+    for (auto _ : state) {
+        std::string pdf = renderer.Render(doc);
+        benchmark::DoNotOptimize(pdf);
+    }
+}
+
 }  // namespace
 
 BENCHMARK(BM_WriteBook);
 BENCHMARK(BM_RenderBookText);
 BENCHMARK(BM_RenderBookHtml);
+BENCHMARK(BM_RenderBookDocx)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenderBookPdf)->Unit(benchmark::kMillisecond);
