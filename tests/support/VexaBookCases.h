@@ -127,8 +127,10 @@ inline std::vector<VexaBookCase> VexaCollectBookCases(std::size_t others = 2) {
         const std::string code = info.strCode;
         std::vector<c::Change> changes;
         std::vector<std::string> texts;
+        bool opened = false;
         VexaTestFreshStore();
         VexaRunCommandWith(code, [&](CVexaTabDlg& dlg) {
+            opened = true;
             changes = c::Changes(dlg);
             CWordObject book;
             if (c::TakeBook(dlg, book)) {
@@ -137,7 +139,11 @@ inline std::vector<VexaBookCase> VexaCollectBookCases(std::size_t others = 2) {
             }
         });
         if (texts.empty()) {
-            continue;   // not built, or its defaults are refused
+            // A calculation that is not built opens no dialog; one that opens must write its book.
+            if (opened) {
+                ADD_FAILURE() << code << ": the defaults give no book";
+            }
+            continue;
         }
         for (const c::Change& change : changes) {
             if (texts.size() > others) {
