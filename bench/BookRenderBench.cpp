@@ -6,23 +6,15 @@
 
 #include "DocxRender.h"
 #include "PdfRender.h"
-#include "VexaResource.h"
+#include "VexaBenchSupport.h"
 #include "WordRender.h"
-#include "module/VexaModule.h"
 
 namespace {
-
-// The module's pictures on the resource chain, so that the book's picture is drawn.
-void AttachPictures() {
-    static VexaModuleInstance instance{"vexa50 (linked into the benchmark)", nullptr, &vexaModuleResources()};
-    static const bool attached = (VexaChainAdd(&instance), true);
-    (void)attached;
-}
 
 // A lintel book in miniature: title, three sections, about sixty lines with sub- and
 // superscripts, a picture and a small table.
 CWordObject SixtyLineBook() {
-    AttachPictures();
+    VexaBenchAttachPictures();
     CWordObject doc;
     doc.WriteTitleInfo("过梁计算书\n");
     doc.WriteSectionTitle("一、设计资料\n");
