@@ -102,12 +102,6 @@ TEST_F(ProgramTest, VersionAndHelp) {
     EXPECT_NE(r.out.find("--draw"), std::string::npos);
 }
 
-TEST_F(ProgramTest, ACalculationNotBuiltSaysSo) {
-    Result r = Run("run GHZ");
-    EXPECT_EQ(r.status, 3);
-    EXPECT_EQ(r.err, "vexa: “钢骨混凝土柱计算”(GHZ)尚未实现，本版本不能计算。\n");
-}
-
 TEST_F(ProgramTest, AForeignStoreIsRefusedAndLeftUntouched) {
     const std::string foreign = (m_dir / "notes.db").string();
     VexaWriteFile(foreign, "these are my notes, not a database\n");
