@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <string>
 #include <thread>
@@ -23,6 +22,7 @@
 #include "DrawingWriter.h"
 #include "PluginLoader.h"
 #include "VexaDrawingService.h"
+#include "VexaFileWrite.h"
 #include "VexaFormat.h"
 #include "WebServer.h"
 #include "WebSession.h"
@@ -231,6 +231,22 @@ nlohmann::ordered_json DrawParamsJson(const std::vector<VexaDrawValue>& values) 
     return obj;
 }
 
+// Renders the book and writes its file whole; false with a message printed.
+bool WriteBook(const CWordRenderer& renderer, const CWordObject& book, const std::string& path) {
+    std::string bytes;
+    try {
+        bytes = renderer.Render(book);
+    } catch (const std::exception& e) {
+        std::cerr << fmt::format("vexa: 无法生成计算书文件 {}：{}\n", path, e.what());
+        return false;
+    }
+    if (!VexaWriteFileWhole(path, bytes)) {
+        std::cerr << fmt::format("vexa: 无法写入计算书文件 {}。\n", path);
+        return false;
+    }
+    return true;
+}
+
 // Draws `command` from the saved drawing parameters into `path`; false with a message printed.
 bool WriteDrawing(const std::string& command, const std::string& path) {
     auto writer = CDrawingWriter::ForFile(path);
@@ -326,16 +342,11 @@ int CmdRun(const std::string& code, const std::vector<std::string>& setArgs, con
         return outcome.status;
     }
 
+    const VexaCmdSummary& summary = g_VexaMainInfo.GetCurCmdSummary();
     if (outcome.calculated && renderer) {
-        std::error_code ec;
-        const auto parent = std::filesystem::path(bookPath).parent_path();
-        if (!parent.empty()) {
-            std::filesystem::create_directories(parent, ec);
-        }
-        std::ofstream out(bookPath, std::ios::binary);
-        out << renderer->Render(outcome.book);
-        if (!out) {
-            std::cerr << fmt::format("vexa: 无法写入计算书文件 {}。\n", bookPath);
+        // The file's properties: the calculation and the member.
+        outcome.book.SetProperties({outcome.title, TrimNewlines(summary.number)});
+        if (!WriteBook(*renderer, outcome.book, bookPath)) {
             return kExitCannot;
         }
     }
@@ -347,7 +358,6 @@ int CmdRun(const std::string& code, const std::vector<std::string>& setArgs, con
         }
     }
 
-    const VexaCmdSummary& summary = g_VexaMainInfo.GetCurCmdSummary();
     if (json) {
         nlohmann::ordered_json advice = nlohmann::ordered_json::array();
         nlohmann::ordered_json errors = nlohmann::ordered_json::array();
@@ -519,7 +529,7 @@ int main(int argc, char** argv) {
     run->add_option("CODE", code, "计算代码（见 vexa list）")->required();
     run->add_option("--set", sets, "KEY=VALUE：参数键名（如 /m_dB 或 m_dB）或页面上的标签，及其值")
         ->allow_extra_args(false);
-    run->add_option("--book", book, "把计算书写入文件（.html、.txt）");
+    run->add_option("--book", book, "把计算书写入文件（.docx、.pdf、.html、.txt）");
     run->add_flag("--json", json, "以一个 JSON 对象输出");
     bool draw = false;
     run->add_flag("--draw", draw, "计算后在绘图页按【绘制】：保存绘图参数并发送绘图命令");

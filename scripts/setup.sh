@@ -10,8 +10,12 @@ packages=(
   libcli11-dev nlohmann-json3-dev
   libdxflib-dev libpugixml-dev
   libcpp-httplib-dev
-  # test-only: a second reader of the drawings, and SVG to PNG
-  python3-ezdxf librsvg2-bin
+  # the book formats: Word (libzip), PDF (cairo, pango), pictures (librsvg); the PDF's fonts:
+  # a Song (Ming) face for Chinese, Times New Roman's metric twin for Latin text
+  libzip-dev libcairo2-dev libpango1.0-dev librsvg2-dev fonts-arphic-uming fonts-liberation2
+  # test-only: a second reader of the drawings, and SVG to PNG; a second reader of the Word
+  # books (LibreOffice converts them to PDF) and the PDF tools that read the books' text
+  python3-ezdxf librsvg2-bin libreoffice-writer-nogui poppler-utils
   # test-only: the browser that the tests of `vexa serve` drive, and a font for its Chinese
   chromium fonts-wqy-microhei
 )

@@ -7,6 +7,7 @@
 #include <fmt/printf.h>
 
 #include "CLoadDataTable.h"
+#include "src_beam/SteelSectionTable.h"
 #include "PloRein.h"
 #include "src_column/CSteelPillarCalParam.h"
 
@@ -159,24 +160,9 @@ void CSteelPillarInputDlg::OnButtonPick() {
         MessageBox("此截面类型不能进行强度计算！");
         return;
     }
-    // The dimension columns by family: rolled I-beams name the flange thickness "t(mm)".
-    const char* depth = "h(mm)";
-    const char* width = "b(mm)";
-    const char* flange = "tf(mm)";
-    if (family == "热轧普通焊接H型钢" || family == "热轧轻型焊接H型钢" || family == "热轧宽翼缘H型钢" ||
-        family == "热轧窄翼缘H型钢") {
-        depth = "H(mm)";
-        width = "B(mm)";
-    } else if (family == "热轧普通工字钢" || family == "热轧轻型工字钢") {
-        flange = "t(mm)";
-    }
     m_item = item;
     m_strKind = family;
-    item.GetCellValue(0, m_strPiType);
-    item.GetCellValue(depth, m_dStlH);
-    item.GetCellValue(width, m_dStlB);
-    item.GetCellValue("tw(mm)", m_dStlTw);
-    item.GetCellValue(flange, m_dStlTf);
+    ReadSteelPlates(item, m_strPiType, m_dStlH, m_dStlB, m_dStlTw, m_dStlTf);
     ShowSection();
 }
 

@@ -74,9 +74,9 @@ TEST_F(ProgramTest, UsageErrorsExitWithStatusTwo) {
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find("--set 应写成 KEY=VALUE"), std::string::npos) << r.err;
 
-    r = Run("run SHYNDJS --book out.pdf");
+    r = Run("run SHYNDJS --book out.odt");
     EXPECT_EQ(r.status, 2);
-    EXPECT_NE(r.err.find(".html, .htm, .txt"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(".docx, .html, .htm, .pdf, .txt"), std::string::npos) << r.err;
 
     r = Run("frobnicate");
     EXPECT_EQ(r.status, 2);
