@@ -843,9 +843,12 @@ void WebSession::Book(const json& request) {
         m_current->Answer(std::move(r));
         return;
     }
+    // The file's properties as `vexa run --book` gives them: the calculation and the member.
+    CWordObject book = m_tab->GetParam()->m_CalcBookWord;
+    book.SetProperties({m_tab->GetTitle(), TrimNewlines(g_VexaMainInfo.GetCurCmdSummary().number)});
     WebReply r;
     r.contentType = ContentType(format);
-    r.body = renderer->Render(m_tab->GetParam()->m_CalcBookWord);
+    r.body = renderer->Render(book);
     if (download) {
         r.fileName = g_VexaMainInfo.GetCurCmdCode() + format;
         r.fileNameUtf8 = m_tab->GetTitle() + format;
