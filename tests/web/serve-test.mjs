@@ -303,10 +303,15 @@ async function checkBook(code, sets = []) {
   for (const format of formats) {
     const file = await download(links.filter({ hasText: format }).first());
     assertEqual(path.basename(file), (await page.locator('#title').textContent()) + format, 'file name');
-    const cli = path.join(work, `${code}-cli${format}`);
-    vexaRun(['run', code, ...sets.flatMap((s) => ['--set', s]), '--book', cli]);
-    if (format === '.html' || format === '.txt') sameFile(file, cli, 'book ' + format);
-    else assert(fs.statSync(file).size > 0, 'book ' + format + ' is not empty');
+    if (format === '.html' || format === '.txt') {
+      // The texts byte for byte; the Word and PDF books (the book renderers' own tests read
+      // them) only as files of their kind.
+      const cli = path.join(work, `${code}-cli${format}`);
+      vexaRun(['run', code, ...sets.flatMap((s) => ['--set', s]), '--book', cli]);
+      sameFile(file, cli, 'book ' + format);
+    } else {
+      assert(fs.statSync(file).size > 0, 'book ' + format + ' is not empty');
+    }
     if (format === '.pdf') assert(fs.readFileSync(file).subarray(0, 4).toString() === '%PDF', 'a PDF');
     if (format === '.docx') assert(fs.readFileSync(file).subarray(0, 2).toString() === 'PK', 'a DOCX');
   }
