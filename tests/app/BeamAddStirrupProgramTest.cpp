@@ -1,61 +1,25 @@
 // End-to-end runs of the fold-angle stirrup calculation (LZHGJJS) in the built program: the book
 // file, the refusals, and --draw with the drawing parameters it sends.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
 #include <nlohmann/json.hpp>
 
+#include "VexaProgramTest.h"
 #include "VexaTestSupport.h"
 
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-class BeamAddStirrupProgramTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        m_dir = std::filesystem::temp_directory_path() / ("vexa-lzhgjjs-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(m_dir);
-        m_store = (m_dir / "store.db").string();
-        std::filesystem::remove(m_store);
-    }
-    void TearDown() override { std::filesystem::remove_all(m_dir); }
-
-    Outcome Run(const std::string& args) {
-        const std::string errFile = (m_dir / "stderr.txt").string();
-        const std::string cmd = "VEXA_STORE='" + m_store + "' VEXA_PLUGIN='" VEXA_PLUGIN "' '" VEXA_EXE "' " + args +
-                                " 2>'" + errFile + "'";
-        Outcome r;
-        FILE* pipe = ::popen(cmd.c_str(), "r");
-        char buf[4096];
-        std::size_t n;
-        while ((n = std::fread(buf, 1, sizeof buf, pipe)) > 0) {
-            r.out.append(buf, n);
-        }
-        const int raw = ::pclose(pipe);
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        r.err = VexaReadFile(errFile);
-        return r;
-    }
-
-    std::filesystem::path m_dir;
-    std::string m_store;
+class BeamAddStirrupProgramTest : public VexaProgramTest {
 };
 
 }  // namespace
 
 TEST_F(BeamAddStirrupProgramTest, DefaultsWriteTheBookAndTheSummary) {
     const std::string book = (m_dir / "book.txt").string();
-    const Outcome r = Run("run LZHGJJS --book '" + book + "'");
+    const VexaProgramResult r = Run("run LZHGJJS --book '" + book + "'");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("Asv=297mm^2\n"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("实配箍筋面积339mm^2"), std::string::npos) << r.out;
@@ -63,7 +27,7 @@ TEST_F(BeamAddStirrupProgramTest, DefaultsWriteTheBookAndTheSummary) {
 }
 
 TEST_F(BeamAddStirrupProgramTest, RefusedInputCalculatesNothing) {
-    Outcome r = Run("run LZHGJJS --set m_dStirrupDist=40 --set m_dAs1=800 --draw --json");
+    VexaProgramResult r = Run("run LZHGJJS --set m_dStirrupDist=40 --set m_dAs1=800 --draw --json");
     EXPECT_EQ(r.status, 1);
     const auto j = nlohmann::json::parse(r.out);
     EXPECT_EQ(j["errors"], nlohmann::json({"所增设的箍筋间距过小，请加大箍筋间距。", "As1必须小于等于As"}));
@@ -76,7 +40,7 @@ TEST_F(BeamAddStirrupProgramTest, RefusedInputCalculatesNothing) {
 }
 
 TEST_F(BeamAddStirrupProgramTest, DrawSendsTheOverriddenValuesAndKeepsTheScale) {
-    Outcome r = Run("run LZHGJJS --set m_dAngle=90 --draw --set BeamAddStirrup/m_nDiameter=12 "
+    VexaProgramResult r = Run("run LZHGJJS --set m_dAngle=90 --draw --set BeamAddStirrup/m_nDiameter=12 "
                     "--set BeamAddStirrup/m_nScale=40 --json");
     ASSERT_EQ(r.status, 0) << r.err;
     auto j = nlohmann::json::parse(r.out);

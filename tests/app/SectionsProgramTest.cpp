@@ -1,9 +1,6 @@
 // End-to-end tests of `vexa sections`: the families, one family's rows, the user's rows, usage errors.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -11,43 +8,16 @@
 
 #include "CLoadDataTable.h"
 #include "CVexaSave.h"
+#include "VexaProgramTest.h"
 #include "VexaTestSupport.h"
 
 namespace {
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-class SectionsProgramTest : public ::testing::Test {
+class SectionsProgramTest : public VexaProgramTest {
 protected:
-    void SetUp() override {
-        m_dir = std::filesystem::temp_directory_path() / ("vexa-sections-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(m_dir);
-        m_store = (m_dir / "store.db").string();
-        std::filesystem::remove(m_store);
-    }
+    SectionsProgramTest() { m_plugin = "/nonexistent/plugin.so"; }
     void TearDown() override {
+        VexaProgramTest::TearDown();
         VexaTestFreshStore();  // the test program's own store again
-        std::filesystem::remove_all(m_dir);
-    }
-
-    Result Run(const std::string& args) {
-        const std::string errFile = (m_dir / "stderr.txt").string();
-        const std::string cmd = "VEXA_STORE='" + m_store + "' VEXA_PLUGIN='/nonexistent/plugin.so' '" VEXA_EXE "' " +
-                                args + " 2>'" + errFile + "'";
-        Result r;
-        FILE* pipe = ::popen(cmd.c_str(), "r");
-        char buf[4096];
-        std::size_t n;
-        while ((n = std::fread(buf, 1, sizeof buf, pipe)) > 0) {
-            r.out.append(buf, n);
-        }
-        const int raw = ::pclose(pipe);
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        r.err = VexaReadFile(errFile);
-        return r;
     }
 
     std::vector<std::string> Lines(const std::string& text) {
@@ -58,15 +28,12 @@ protected:
         }
         return lines;
     }
-
-    std::filesystem::path m_dir;
-    std::string m_store;
 };
 }  // namespace
 
 TEST_F(SectionsProgramTest, ListsTheFamiliesWithTheirRowCountsAndStandards) {
     // The section library is the host's own: no plug-in is needed.
-    Result r = Run("sections");
+    VexaProgramResult r = Run("sections");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out,
               "热轧普通工字钢\t45\tGB/T 706-2016\n"
@@ -78,7 +45,7 @@ TEST_F(SectionsProgramTest, ListsTheFamiliesWithTheirRowCountsAndStandards) {
 }
 
 TEST_F(SectionsProgramTest, AFamilysRowsWithTheirMainDimensions) {
-    Result r = Run("sections 热轧普通工字钢");
+    VexaProgramResult r = Run("sections 热轧普通工字钢");
     EXPECT_EQ(r.status, 0) << r.err;
     const std::vector<std::string> lines = Lines(r.out);
     ASSERT_EQ(lines.size(), 46u);
@@ -100,7 +67,7 @@ TEST_F(SectionsProgramTest, TheUsersSectionsFromTheStore) {
                                                         {"H600-300/200", "600", "300", "20", "200", "16", "10"})));
     CVexaSave::Close();
 
-    Result r = Run("sections");
+    VexaProgramResult r = Run("sections");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(Lines(r.out).back(), "自定义非对称H型钢\t1\t用户截面");
     r = Run("sections 自定义非对称H型钢");
@@ -109,7 +76,7 @@ TEST_F(SectionsProgramTest, TheUsersSectionsFromTheStore) {
 }
 
 TEST_F(SectionsProgramTest, AnUnknownFamilyIsAUsageError) {
-    Result r = Run("sections 热轧普通槽钢");
+    VexaProgramResult r = Run("sections 热轧普通槽钢");
     EXPECT_EQ(r.status, 2);
     EXPECT_TRUE(r.out.empty());
     EXPECT_EQ(Lines(r.err).front(), "vexa: 未知的截面类型“热轧普通槽钢”。可用的截面类型：");

@@ -1,10 +1,7 @@
 // End-to-end runs of the steel-reinforced-concrete beam (GHL) in the built program: the books of
 // both codes, a section chosen by family and row, the results in JSON, and the refusals.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
@@ -12,52 +9,21 @@
 
 #include "CLoadDataTable.h"
 #include "CVexaSave.h"
+#include "VexaProgramTest.h"
 #include "VexaTestSupport.h"
 
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-class SteelBeamProgramTest : public ::testing::Test {
+class SteelBeamProgramTest : public VexaProgramTest {
 protected:
-    void SetUp() override {
-        m_dir = std::filesystem::temp_directory_path() / ("vexa-ghl-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(m_dir);
-        m_store = (m_dir / "store.db").string();
-        std::filesystem::remove(m_store);
-    }
     void TearDown() override {
-        std::filesystem::remove_all(m_dir);
+        VexaProgramTest::TearDown();
         VexaTestFreshStore();  // the test program's own store again
-    }
-
-    Outcome Run(const std::string& args) {
-        const std::string errFile = (m_dir / "stderr.txt").string();
-        const std::string cmd = "VEXA_STORE='" + m_store + "' VEXA_PLUGIN='" VEXA_PLUGIN "' '" VEXA_EXE "' " + args +
-                                " 2>'" + errFile + "'";
-        Outcome r;
-        FILE* pipe = ::popen(cmd.c_str(), "r");
-        char buf[4096];
-        std::size_t n;
-        while ((n = std::fread(buf, 1, sizeof buf, pipe)) > 0) {
-            r.out.append(buf, n);
-        }
-        const int raw = ::pclose(pipe);
-        r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        r.err = VexaReadFile(errFile);
-        return r;
     }
 
     std::string Golden(const std::string& name) {
         return VexaReadFile(VexaSourcePath("tests/src_beam/golden/" + name));
     }
-
-    std::filesystem::path m_dir;
-    std::string m_store;
 };
 
 // The 400 × 1000 beam of the JGJ 138 golden book, typed as a user would.
@@ -71,7 +37,7 @@ const char* const kTypicalSets =
 
 TEST_F(SteelBeamProgramTest, DefaultsUnderBothCodes) {
     const std::string book = (m_dir / "jgj.txt").string();
-    Outcome r = Run("run GHL --book '" + book + "'");
+    VexaProgramResult r = Run("run GHL --book '" + book + "'");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("结果:\n  型钢截面尺寸过小不符合要求\n  剪压比不满足要求\n  挠度计算满足要求\n  裂缝计算满足要求\n"),
               std::string::npos)
@@ -86,7 +52,7 @@ TEST_F(SteelBeamProgramTest, DefaultsUnderBothCodes) {
 
 TEST_F(SteelBeamProgramTest, ASectionChosenByFamilyAndRow) {
     const std::string book = (m_dir / "typical.txt").string();
-    Outcome r = Run(std::string("run GHL ") + kTypicalSets + " --book '" + book + "' --json");
+    VexaProgramResult r = Run(std::string("run GHL ") + kTypicalSets + " --book '" + book + "' --json");
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(VexaReadFile(book), Golden("ghl_jgj_typical_book.txt"));
     const auto j = nlohmann::json::parse(r.out);
@@ -116,7 +82,7 @@ TEST_F(SteelBeamProgramTest, ASectionChosenByFamilyAndRow) {
 }
 
 TEST_F(SteelBeamProgramTest, TheStirrupChoiceAfterTheCalculation) {
-    Outcome r = Run("run GHL --set 直径=10 --set 间距=150 --json");
+    VexaProgramResult r = Run("run GHL --set 直径=10 --set 间距=150 --json");
     ASSERT_EQ(r.status, 0) << r.err;
     const auto j = nlohmann::json::parse(r.out);
     EXPECT_TRUE(j["calculated"].get<bool>());
@@ -124,7 +90,7 @@ TEST_F(SteelBeamProgramTest, TheStirrupChoiceAfterTheCalculation) {
 }
 
 TEST_F(SteelBeamProgramTest, RefusedInputCalculatesNothing) {
-    Outcome r = Run("run GHL --set m_nB=0");
+    VexaProgramResult r = Run("run GHL --set m_nB=0");
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("梁截面宽b(mm)应在1～10000之间，请重新输入！"), std::string::npos) << r.err;
 
@@ -152,7 +118,7 @@ TEST_F(SteelBeamProgramTest, AnAsymmetricUserSectionIsRefused) {
     ASSERT_TRUE(CLoadDataTable::SetUserJMItem(CDataItem("自定义非对称H型钢", CLoadDataTable::GetColumnNames("自定义非对称H型钢"),
                                                         {"H800X300X250", "800", "300", "20", "250", "16", "12"})));
     CVexaSave::Close();
-    Outcome r = Run("run GHL --set m_strPiType=自定义非对称H型钢/H800X300X250 --json");
+    VexaProgramResult r = Run("run GHL --set m_strPiType=自定义非对称H型钢/H800X300X250 --json");
     EXPECT_EQ(r.status, 1);
     const auto j = nlohmann::json::parse(r.out);
     EXPECT_FALSE(j["calculated"].get<bool>());

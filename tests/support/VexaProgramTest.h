@@ -36,7 +36,7 @@ protected:
     // Runs `vexa <args>` with the test's store (or `store`), as a user in a shell would.
     VexaProgramResult Run(const std::string& args, const std::string& store = {}) const {
         const std::string errFile = Path("stderr.txt");
-        const std::string cmd = "VEXA_STORE='" + (store.empty() ? m_store : store) + "' VEXA_PLUGIN='" VEXA_PLUGIN
+        const std::string cmd = "VEXA_STORE='" + (store.empty() ? m_store : store) + "' VEXA_PLUGIN='" + m_plugin +
                                 "' '" VEXA_EXE "' " + args + " 2>'" + errFile + "'";
         VexaProgramResult r;
         FILE* pipe = ::popen(cmd.c_str(), "r");
@@ -70,4 +70,5 @@ protected:
 
     std::filesystem::path m_dir;
     std::string m_store;
+    std::string m_plugin = VEXA_PLUGIN;  // the plug-in the program loads
 };
