@@ -1,7 +1,15 @@
 // vexa: the terminal front end of the structural-design calculations.
+#include <atomic>
+#include <csignal>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <string>
+#include <thread>
+
+#include <pthread.h>
+#include <spawn.h>
 
 #include <CLI/CLI.hpp>
 #include <fmt/format.h>
@@ -16,7 +24,11 @@
 #include "VexaDrawingService.h"
 #include "VexaFileWrite.h"
 #include "VexaFormat.h"
+#include "WebServer.h"
+#include "WebSession.h"
 #include "WordRender.h"
+
+extern char** environ;
 
 namespace {
 constexpr const char* kVersion = "vexa 0.1.0";
@@ -417,6 +429,86 @@ int CmdRun(const std::string& code, const std::vector<std::string>& setArgs, con
     }
     return outcome.status;
 }
+// Opens `url` in the desktop's browser (xdg-open), without waiting for it.
+void OpenBrowser(const std::string& url) {
+    posix_spawnattr_t attr;
+    posix_spawnattr_init(&attr);
+    sigset_t none;
+    sigemptyset(&none);
+    posix_spawnattr_setsigmask(&attr, &none);  // the browser gets the signals this program waits for
+    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSIGMASK);
+    std::string program = "xdg-open";
+    std::string arg = url;
+    char* args[] = {program.data(), arg.data(), nullptr};
+    pid_t pid = 0;
+    if (posix_spawnp(&pid, program.c_str(), nullptr, &attr, args, environ) != 0) {
+        std::cerr << "vexa: 未能打开浏览器（没有 xdg-open）：请手动打开上面的地址。\n";
+    }
+    posix_spawnattr_destroy(&attr);
+}
+
+// A directory of the server's own for files on their way to the browser; removed at the end.
+std::string MakeTempDir() {
+    std::error_code ec;
+    std::string pattern = (std::filesystem::temp_directory_path(ec) / "vexa-serve-XXXXXX").string();
+    if (ec || mkdtemp(pattern.data()) == nullptr) {
+        return {};
+    }
+    return pattern;
+}
+
+// `vexa serve`: the calculations in the browser until Ctrl+C (SIGINT) or SIGTERM.
+int CmdServe(int port, bool open, const std::string& store) {
+    if (!OpenStore(store)) {
+        return kExitCannot;
+    }
+    const std::string tempDir = MakeTempDir();
+    if (tempDir.empty()) {
+        std::cerr << "vexa: 无法建立临时目录。\n";
+        return kExitCannot;
+    }
+    // The signals that end the server are taken by a thread of their own: blocked here, before
+    // any thread starts, so that every thread inherits the mask.
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+
+    int status = kExitOk;
+    {
+        WebSession session(tempDir);
+        WebServer server(session);
+        std::string error;
+        if (!server.Bind(port, error)) {
+            std::cerr << "vexa: " << error << "\n";
+            status = kExitCannot;
+        } else {
+            std::cout << "vexa serve: " << server.Url() << "\n"
+                      << "在浏览器中打开上面的地址（只在本机可用，一次打开一项计算）；按 Ctrl+C 结束。" << std::endl;
+            if (open) {
+                OpenBrowser(server.Url());
+            }
+            std::atomic<bool> signalled{false};
+            std::thread waiter([&] {
+                int sig = 0;
+                sigwait(&stopSignals, &sig);
+                signalled = true;
+                server.Stop();
+            });
+            server.Listen();
+            if (!signalled) {
+                pthread_kill(waiter.native_handle(), SIGTERM);
+            }
+            waiter.join();
+        }
+        session.Stop();
+    }
+    std::error_code ec;
+    std::filesystem::remove_all(tempDir, ec);
+    pthread_sigmask(SIG_UNBLOCK, &stopSignals, nullptr);
+    return status;
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -460,6 +552,12 @@ int main(int argc, char** argv) {
     auto* sections = app.add_subcommand("sections", "列出型钢截面库：各截面类型及其行数；给出类型时列出其截面及主要尺寸");
     sections->add_option("FAMILY", sectionFamily, "截面类型（如 热轧普通工字钢）");
 
+    int servePort = 8650;
+    bool serveOpen = false;
+    auto* serve = app.add_subcommand("serve", "在浏览器中使用各项计算：启动本机网页服务，打印要打开的地址");
+    serve->add_option("--port", servePort, "端口（默认 8650；0 为任一空闲端口）");
+    serve->add_flag("--open", serveOpen, "启动后用桌面浏览器打开该地址");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -489,6 +587,8 @@ int main(int argc, char** argv) {
         status = CmdDraw(drawCommand, drawOut, store);
     } else if (params->parsed()) {
         status = CmdParams(paramsCode, store, paramsJson);
+    } else if (serve->parsed()) {
+        status = CmdServe(servePort, serveOpen, store);
     }
     loader.Unload();
     CVexaSave::Close();
