@@ -9,6 +9,9 @@
 #include <fmt/format.h>
 #include <nlohmann/json.hpp>
 
+#include <unistd.h>
+
+#include "BatchRunner.h"
 #include "CLoadDataTable.h"
 #include "CVexaMainInfo.h"
 #include "CVexaSave.h"
@@ -17,6 +20,7 @@
 #include "PluginLoader.h"
 #include "VexaDrawingService.h"
 #include "VexaFormat.h"
+#include "VexaWholeFile.h"
 #include "WordRender.h"
 
 namespace {
@@ -315,18 +319,10 @@ int CmdRun(const std::string& code, const std::vector<std::string>& setArgs, con
         return outcome.status;
     }
 
-    if (outcome.calculated && renderer) {
-        std::error_code ec;
-        const auto parent = std::filesystem::path(bookPath).parent_path();
-        if (!parent.empty()) {
-            std::filesystem::create_directories(parent, ec);
-        }
-        std::ofstream out(bookPath, std::ios::binary);
-        out << renderer->Render(outcome.book);
-        if (!out) {
-            std::cerr << fmt::format("vexa: 无法写入计算书文件 {}。\n", bookPath);
-            return kExitCannot;
-        }
+    // The book whole or not at all.
+    if (outcome.calculated && renderer && !VexaWriteWholeFile(bookPath, renderer->Render(outcome.book))) {
+        std::cerr << fmt::format("vexa: 无法写入计算书文件 {}。\n", bookPath);
+        return kExitCannot;
     }
 
     // What the CAD host would draw on the command just sent.
@@ -408,6 +404,22 @@ int CmdRun(const std::string& code, const std::vector<std::string>& setArgs, con
     }
     return outcome.status;
 }
+// `vexa batch`: the store is read as it stands and never written (the dialog opens afterwards
+// with what it opened with before).
+int CmdBatch(VexaBatchOptions options, const std::string& storeOption) {
+    if (g_VexaMainInfo.FindCaltFunc(options.code) == nullptr) {
+        PrintUnknownCommand(options.code);
+        return kExitUsage;
+    }
+    const std::string path = storeOption.empty() ? CVexaSave::DefaultPath() : storeOption;
+    std::string error;
+    if (!CVexaSave::OpenSnapshot(path, error)) {
+        std::cerr << "vexa: " << error << "\n";
+        return kExitCannot;
+    }
+    options.progress = ::isatty(STDERR_FILENO) == 1;
+    return VexaRunBatch(options);
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -447,6 +459,15 @@ int main(int argc, char** argv) {
     params->add_option("CODE", paramsCode, "计算代码")->required();
     params->add_flag("--json", paramsJson, "以 JSON 输出");
 
+    VexaBatchOptions batchOptions;
+    auto* batch = app.add_subcommand("batch", "按构件表（CSV、XLSX）逐行计算：每行一个构件，标题为参数键名或标签");
+    batch->add_option("CODE", batchOptions.code, "计算代码（见 vexa list）")->required();
+    batch->add_option("FILE", batchOptions.input, "构件表文件（.csv、.xlsx）")->required();
+    batch->add_option("--out", batchOptions.out, "结果文件（.csv、.xlsx）；不给时以 CSV 输出到标准输出");
+    batch->add_option("--books", batchOptions.booksDir, "为每个构件写一份计算书到此目录");
+    batch->add_option("--book-format", batchOptions.bookFormat, "计算书格式（html、txt），默认 html");
+    batch->add_option("--jobs", batchOptions.jobs, "并行的计算进程数，默认为处理器核数")->check(CLI::NonNegativeNumber);
+
     std::string sectionFamily;
     auto* sections = app.add_subcommand("sections", "列出型钢截面库：各截面类型及其行数；给出类型时列出其截面及主要尺寸");
     sections->add_option("FAMILY", sectionFamily, "截面类型（如 热轧普通工字钢）");
@@ -480,6 +501,8 @@ int main(int argc, char** argv) {
         status = CmdDraw(drawCommand, drawOut, store);
     } else if (params->parsed()) {
         status = CmdParams(paramsCode, store, paramsJson);
+    } else if (batch->parsed()) {
+        status = CmdBatch(batchOptions, store);
     }
     loader.Unload();
     CVexaSave::Close();

@@ -1,5 +1,6 @@
 // Drawing writers: DXF through dxflib, SVG through pugixml; whole files through a temporary file.
 #include "DrawingWriter.h"
+#include "VexaWholeFile.h"
 
 #include <dxflib/dl_dxf.h>
 #include <dxflib/dl_writer_ascii.h>
@@ -74,21 +75,7 @@ std::string Num(double v) {
 }  // namespace
 
 bool CDrawingWriter::WriteFile(const CVexaDrawing& drawing, const std::string& path, std::string& error) const {
-    namespace fs = std::filesystem;
-    const fs::path target(path);
-    std::error_code ec;
-    if (target.has_parent_path()) {
-        fs::create_directories(target.parent_path(), ec);
-    }
-    const std::string temp = path + fmt::format(".tmp{}", ::getpid());
-    if (!WriteTo(drawing, temp)) {
-        fs::remove(temp, ec);
-        error = fmt::format("无法写入图形文件 {}。", path);
-        return false;
-    }
-    fs::rename(temp, target, ec);
-    if (ec) {
-        fs::remove(temp, ec);
+    if (!VexaWriteWholeFile(path, [&](const std::string& temp) { return WriteTo(drawing, temp); })) {
         error = fmt::format("无法写入图形文件 {}。", path);
         return false;
     }

@@ -7,6 +7,10 @@ packages=(
   libfmt-dev libsqlite3-dev libgtest-dev libgmock-dev libbenchmark-dev
   libcli11-dev nlohmann-json3-dev
   libdxflib-dev libpugixml-dev
+  # member tables and results of `vexa batch` (XLSX)
+  libzip-dev libxlsxwriter-dev
+  # the fuzz targets: clang with libFuzzer and the sanitizer runtimes
+  clang libclang-rt-dev
   # test-only: a second reader of the drawings, and SVG to PNG
   python3-ezdxf librsvg2-bin
 )
