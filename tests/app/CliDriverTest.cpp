@@ -33,7 +33,7 @@ TEST_F(CliDriverTest, AChoiceListedAfterTheFieldItEnablesIsApplied) {
 }
 
 TEST_F(CliDriverTest, AFieldNoChoiceEnablesIsRefusedNamingTheChoice) {
-    const VexaProgramResult r = Run("run LFKZHJS --set m_nSufferForce=0 --set 轴力准永久值Nk(kN)=368.8");
+    const VexaProgramResult r = Run("run LFKZHJS --set m_nSufferForce=0 --set '轴力准永久值Nk(kN)=368.8'");
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.err,
               "vexa: “轴力准永久值Nk(kN)”在当前选择下不可输入：“构件受力类型”选为“偏心受压”、“偏心受拉”或“轴心受拉”时才可输入。\n");
