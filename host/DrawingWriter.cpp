@@ -1,10 +1,8 @@
 // Drawing writers: DXF through dxflib, SVG through pugixml; whole files through a temporary file.
 #include "DrawingWriter.h"
-#include "VexaWholeFile.h"
 
 #include <dxflib/dl_dxf.h>
 #include <dxflib/dl_writer_ascii.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
@@ -13,6 +11,8 @@
 
 #include <fmt/format.h>
 #include <pugixml.hpp>
+
+#include "VexaFileWrite.h"
 
 namespace {
 constexpr double kPi = 3.141592653589793;
@@ -75,7 +75,7 @@ std::string Num(double v) {
 }  // namespace
 
 bool CDrawingWriter::WriteFile(const CVexaDrawing& drawing, const std::string& path, std::string& error) const {
-    if (!VexaWriteWholeFile(path, [&](const std::string& temp) { return WriteTo(drawing, temp); })) {
+    if (!VexaWriteFileWhole(path, [&](const std::string& tempPath) { return WriteTo(drawing, tempPath); })) {
         error = fmt::format("无法写入图形文件 {}。", path);
         return false;
     }

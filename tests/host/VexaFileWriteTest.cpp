@@ -1,0 +1,61 @@
+// Tests of writing a file whole through a temporary file beside it.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "VexaFileWrite.h"
+#include "VexaTestSupport.h"
+
+namespace {
+namespace fs = std::filesystem;
+
+class FileWrite : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_dir = fs::temp_directory_path() / ("vexa-filewrite-" + std::to_string(::getpid()));
+        fs::remove_all(m_dir);
+        fs::create_directories(m_dir);
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+    // The names in the folder, so that a temporary file left behind shows.
+    std::vector<std::string> Names(const fs::path& dir) const {
+        std::vector<std::string> names;
+        for (const auto& entry : fs::directory_iterator(dir)) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    fs::path m_dir;
+};
+}  // namespace
+
+TEST_F(FileWrite, TheBytesReplaceTheFileInFoldersItMakes) {
+    const fs::path path = m_dir / "out" / "book.docx";
+    ASSERT_TRUE(VexaWriteFileWhole(path.string(), std::string("PK\x03\x04\0after a zero", 16)));
+    EXPECT_EQ(VexaReadFile(path.string()), std::string("PK\x03\x04\0after a zero", 16));
+    ASSERT_TRUE(VexaWriteFileWhole(path.string(), "second"));
+    EXPECT_EQ(VexaReadFile(path.string()), "second");
+    EXPECT_EQ(Names(path.parent_path()), std::vector<std::string>{"book.docx"});
+}
+
+TEST_F(FileWrite, AFailureLeavesTheOldFileAndNoTemporaryFile) {
+    const fs::path path = m_dir / "book.pdf";
+    VexaWriteFile(path.string(), "old");
+    std::string temp;
+    EXPECT_FALSE(VexaWriteFileWhole(path.string(), [&temp](const std::string& t) {
+        temp = t;
+        VexaWriteFile(t, "half");
+        return false;
+    }));
+    EXPECT_EQ(fs::path(temp).parent_path(), m_dir);
+    EXPECT_EQ(VexaReadFile(path.string()), "old");
+    EXPECT_EQ(Names(m_dir), std::vector<std::string>{"book.pdf"});
+
+    // A folder where the file should be cannot be replaced.
+    fs::create_directories(m_dir / "folder.pdf" / "inside");
+    EXPECT_FALSE(VexaWriteFileWhole((m_dir / "folder.pdf").string(), "x"));
+    EXPECT_TRUE(fs::is_directory(m_dir / "folder.pdf" / "inside"));
+    EXPECT_EQ(Names(m_dir), (std::vector<std::string>{"book.pdf", "folder.pdf"}));
+}
