@@ -26,7 +26,7 @@
 #include "CliDriver.h"
 #include "VexaFormat.h"
 #include "VexaSession.h"
-#include "VexaWholeFile.h"
+#include "VexaFileWrite.h"
 #include "WordRender.h"
 
 namespace {
@@ -195,7 +195,7 @@ VexaBatchRow RunRow(const BatchJob& job, std::size_t index) {
         if (job.renderer) {
             const std::string name = VexaBatchBookName(row.row, row.member, job.nameWidth, job.options.bookFormat);
             const std::string path = (std::filesystem::path(job.options.booksDir) / name).string();
-            if (!VexaWriteWholeFile(path, job.renderer->Render(outcome.book))) {
+            if (!VexaWriteFileWhole(path, job.renderer->Render(outcome.book))) {
                 lines.push_back(fmt::format("无法写入计算书文件 {}。", path));
                 row.status = kError;
             }
@@ -594,7 +594,7 @@ int VexaRunBatch(const VexaBatchOptions& options) {
             std::cout << text << std::flush;
             written = static_cast<bool>(std::cout);
         } else {
-            written = VexaWriteWholeFile(options.out, text);
+            written = VexaWriteFileWhole(options.out, text);
         }
     }
     if (!written) {

@@ -12,7 +12,7 @@
 #include <xlsxwriter.h>
 #include <zip.h>
 
-#include "VexaWholeFile.h"
+#include "VexaFileWrite.h"
 
 namespace {
 // Limits of the format (XFD1048576) and of what one part of the file may unpack to.
@@ -266,7 +266,7 @@ bool VexaReadXlsx(std::string_view bytes, VexaBatchTable& table, std::string& er
 
 bool VexaWriteXlsx(const std::string& path, const std::string& sheet, const std::vector<std::vector<std::string>>& rows,
                    const std::vector<bool>& numeric) {
-    return VexaWriteWholeFile(path, [&](const std::string& temp) {
+    return VexaWriteFileWhole(path, [&](const std::string& temp) {
         lxw_workbook* workbook = workbook_new(temp.c_str());
         if (workbook == nullptr) {
             return false;

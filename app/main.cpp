@@ -20,7 +20,7 @@
 #include "PluginLoader.h"
 #include "VexaDrawingService.h"
 #include "VexaFormat.h"
-#include "VexaWholeFile.h"
+#include "VexaFileWrite.h"
 #include "WordRender.h"
 
 namespace {
@@ -320,7 +320,7 @@ int CmdRun(const std::string& code, const std::vector<std::string>& setArgs, con
     }
 
     // The book whole or not at all.
-    if (outcome.calculated && renderer && !VexaWriteWholeFile(bookPath, renderer->Render(outcome.book))) {
+    if (outcome.calculated && renderer && !VexaWriteFileWhole(bookPath, renderer->Render(outcome.book))) {
         std::cerr << fmt::format("vexa: 无法写入计算书文件 {}。\n", bookPath);
         return kExitCannot;
     }
