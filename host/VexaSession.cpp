@@ -391,14 +391,15 @@ VexaSetResult VexaSession::SetRef(const VexaControlRef& ref, const std::string& 
                     break;
                 }
             }
-            // A number names the entry that is that number with its unit ("3" → "3根").
+            // A number names the entry that is that number, with its unit or in another
+            // spelling ("3" → "3根", "1" → "1.0").
             double number = 0;
             if (index < 0 && numberField && ParseNumber(value, number)) {
                 for (std::size_t i = 0; i < c.items.size(); ++i) {
                     const char* start = c.items[i].c_str();
                     char* end = nullptr;
                     const double entry = std::strtod(start, &end);
-                    if (end != start && *end != '\0' && entry == number) {
+                    if (end != start && entry == number) {
                         index = static_cast<int>(i);
                         break;
                     }
