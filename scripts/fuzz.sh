@@ -10,7 +10,8 @@ shift || true
 targets=${*:-"fuzz_settings fuzz_store fuzz_csv fuzz_xlsx fuzz_resources"}
 jobs=${FUZZ_BUILD_JOBS:-$(nproc)}
 cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz -j"$jobs" >/dev/null
+# The targets and their seed maker only (not the program or the plug-in).
+cmake --build --preset fuzz -j"$jobs" --target $targets fuzz_seeds >/dev/null
 work=build/fuzz/work
 findings=build/fuzz/findings
 mkdir -p "$work" "$findings"
