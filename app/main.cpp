@@ -1,7 +1,5 @@
 // vexa: the terminal front end of the structural-design calculations.
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <string>
 
@@ -19,8 +17,8 @@
 #include "DrawingWriter.h"
 #include "PluginLoader.h"
 #include "VexaDrawingService.h"
-#include "VexaFormat.h"
 #include "VexaFileWrite.h"
+#include "VexaFormat.h"
 #include "WordRender.h"
 
 namespace {
@@ -224,6 +222,22 @@ nlohmann::ordered_json DrawParamsJson(const std::vector<VexaDrawValue>& values) 
     return obj;
 }
 
+// Renders the book and writes its file whole; false with a message printed.
+bool WriteBook(const CWordRenderer& renderer, const CWordObject& book, const std::string& path) {
+    std::string bytes;
+    try {
+        bytes = renderer.Render(book);
+    } catch (const std::exception& e) {
+        std::cerr << fmt::format("vexa: 无法生成计算书文件 {}：{}\n", path, e.what());
+        return false;
+    }
+    if (!VexaWriteFileWhole(path, bytes)) {
+        std::cerr << fmt::format("vexa: 无法写入计算书文件 {}。\n", path);
+        return false;
+    }
+    return true;
+}
+
 // Draws `command` from the saved drawing parameters into `path`; false with a message printed.
 bool WriteDrawing(const std::string& command, const std::string& path) {
     auto writer = CDrawingWriter::ForFile(path);
@@ -319,10 +333,13 @@ int CmdRun(const std::string& code, const std::vector<std::string>& setArgs, con
         return outcome.status;
     }
 
-    // The book whole or not at all.
-    if (outcome.calculated && renderer && !VexaWriteFileWhole(bookPath, renderer->Render(outcome.book))) {
-        std::cerr << fmt::format("vexa: 无法写入计算书文件 {}。\n", bookPath);
-        return kExitCannot;
+    const VexaCmdSummary& summary = g_VexaMainInfo.GetCurCmdSummary();
+    if (outcome.calculated && renderer) {
+        // The file's properties: the calculation and the member.
+        outcome.book.SetProperties({outcome.title, TrimNewlines(summary.number)});
+        if (!WriteBook(*renderer, outcome.book, bookPath)) {
+            return kExitCannot;
+        }
     }
 
     // What the CAD host would draw on the command just sent.
@@ -332,7 +349,6 @@ int CmdRun(const std::string& code, const std::vector<std::string>& setArgs, con
         }
     }
 
-    const VexaCmdSummary& summary = g_VexaMainInfo.GetCurCmdSummary();
     if (json) {
         nlohmann::ordered_json advice = nlohmann::ordered_json::array();
         nlohmann::ordered_json errors = nlohmann::ordered_json::array();
@@ -440,7 +456,7 @@ int main(int argc, char** argv) {
     run->add_option("CODE", code, "计算代码（见 vexa list）")->required();
     run->add_option("--set", sets, "KEY=VALUE：参数键名（如 /m_dB 或 m_dB）或页面上的标签，及其值")
         ->allow_extra_args(false);
-    run->add_option("--book", book, "把计算书写入文件（.html、.txt）");
+    run->add_option("--book", book, "把计算书写入文件（.docx、.pdf、.html、.txt）");
     run->add_flag("--json", json, "以一个 JSON 对象输出");
     bool draw = false;
     run->add_flag("--draw", draw, "计算后在绘图页按【绘制】：保存绘图参数并发送绘图命令");

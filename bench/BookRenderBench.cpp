@@ -1,8 +1,12 @@
-// Benchmark of writing and rendering a calculation book of about sixty lines to text and HTML.
+// Benchmark of writing and rendering a calculation book of about sixty lines to text, HTML,
+// Word and PDF.
 #include <benchmark/benchmark.h>
 
 #include <fmt/format.h>
 
+#include "DocxRender.h"
+#include "PdfRender.h"
+#include "VexaBenchSupport.h"
 #include "WordRender.h"
 
 namespace {
@@ -10,6 +14,7 @@ namespace {
 // A lintel book in miniature: title, three sections, about sixty lines with sub- and
 // superscripts, a picture and a small table.
 CWordObject SixtyLineBook() {
+    VexaBenchAttachPictures();
     CWordObject doc;
     doc.WriteTitleInfo("过梁计算书\n");
     doc.WriteSectionTitle("一、设计资料\n");
@@ -62,8 +67,30 @@ void BM_RenderBookHtml(benchmark::State& state) {
     }
 }
 
+// The Word package: the XML parts, the picture as a PNG at print resolution, the ZIP.
+void BM_RenderBookDocx(benchmark::State& state) {
+    const CWordObject doc = SixtyLineBook();
+    const CDocxRenderer renderer;
+    for (auto _ : state) {
+        std::string docx = renderer.Render(doc);
+        benchmark::DoNotOptimize(docx);
+    }
+}
+
+// The PDF: layout with pango, pages with cairo, the picture as vectors, the fonts' subsets.
+void BM_RenderBookPdf(benchmark::State& state) {
+    const CWordObject doc = SixtyLineBook();
+    const CPdfRenderer renderer;
+    for (auto _ : state) {
+        std::string pdf = renderer.Render(doc);
+        benchmark::DoNotOptimize(pdf);
+    }
+}
+
 }  // namespace
 
 BENCHMARK(BM_WriteBook);
 BENCHMARK(BM_RenderBookText);
 BENCHMARK(BM_RenderBookHtml);
+BENCHMARK(BM_RenderBookDocx)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RenderBookPdf)->Unit(benchmark::kMillisecond);

@@ -127,11 +127,7 @@ int CBeamAddStirrupDlg::LoadFromParam(CVexaParam* param) {
 void CBeamAddStirrupDlg::OnKillfocusValidate() { ValidateData(); }
 
 void CBeamAddStirrupDlg::OnButtonCalc() {
-    SaveAllData();
-    if (CVexaCaltDlg::VerifyData(1)) {
-        Calculate();
-    }
-    LoadAllData();
+    RunPageCalculation();
 }
 
 int CBeamAddStirrupDlg::ValidateData() {

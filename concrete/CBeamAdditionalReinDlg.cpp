@@ -177,11 +177,7 @@ void CBeamAdditionalReinDlg::OnButtonHangSel() {
 }
 
 void CBeamAdditionalReinDlg::OnButtonCalc() {
-    SaveAllData();
-    if (CVexaCaltDlg::VerifyData(1)) {
-        Calculate();
-    }
-    LoadAllData();
+    RunPageCalculation();
 }
 
 void CBeamAdditionalReinDlg::OnKillfocusEdit() { ValidateData(); }

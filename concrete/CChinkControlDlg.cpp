@@ -260,11 +260,7 @@ void CChinkControlDlg::OnKillfocusFlange() {
 }
 
 void CChinkControlDlg::OnButtonCalc() {
-    SaveAllData();
-    if (CVexaCaltDlg::VerifyData(1)) {
-        Calculate();
-    }
-    LoadAllData();
+    RunPageCalculation();
 }
 
 int CChinkControlDlg::ValidateData() {

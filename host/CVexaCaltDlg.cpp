@@ -79,6 +79,14 @@ void CVexaCaltDlg::LoadAllData() {
     }
 }
 
+void CVexaCaltDlg::RunPageCalculation() {
+    SaveAllData();
+    if (VerifyData(1)) {
+        Calculate();
+    }
+    LoadAllData();
+}
+
 int CVexaCaltDlg::VerifyData(int bShow) { return m_pTabDlg ? m_pTabDlg->VerifyData(bShow) : 0; }
 
 int CVexaCaltDlg::ValidateEditValue(int id, double& value, double upper, double lower, int) {

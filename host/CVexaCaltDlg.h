@@ -76,6 +76,9 @@ public:
     void LoadAllData();
     // Framework check of all pages (ranges, then cross-field); nonzero to go on.
     int VerifyData(int bShow);
+    // What a page's own "计算" button does: SaveAllData, VerifyData(1), the page's Calculate
+    // when that passes, then LoadAllData.
+    void RunPageCalculation();
 
     // Reads control `id`'s number into `value`; when it lies above `upper` or below `lower`
     // (the upper bound tested first) records a range message naming the control's label and

@@ -196,4 +196,5 @@ void CWordObject::MoveToEnd() {
 
 void CWordObject::Clear() {
     m_blocks.clear();
+    m_properties = {};
 }

@@ -1,5 +1,5 @@
 // The calculation-book document model: a renderer-neutral list of paragraphs, pictures and
-// tables that the parameter objects write into and the renderers (text, HTML, later Word)
+// tables that the parameter objects write into and the renderers (text, HTML, Word, PDF)
 // turn into files.
 //
 // Writing model (as a word processor's cursor):
@@ -13,6 +13,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "VexaTypes.h"
@@ -60,6 +61,13 @@ struct VexaBlock {
     std::vector<std::vector<std::vector<VexaLine>>> cells;  // Table: [row][column] -> lines
 };
 
+// Properties of the document as a file carries them (a Word or PDF file's title and subject).
+struct VexaDocProperties {
+    std::string title;     // the calculation, e.g. "受弯构件挠度验算"
+    std::string subject;   // the member, e.g. its number "KL-1"
+    bool operator==(const VexaDocProperties&) const = default;
+};
+
 class CWordObject {
 public:
     void WriteTitleInfo(const std::string& text);
@@ -75,11 +83,16 @@ public:
     void SetTableText(int row, int column, const std::string& text);
     // Ends any open body paragraph so that what follows starts on a new one.
     void MoveToEnd();
+    // Empties the document: its blocks and its properties.
     void Clear();
+
+    void SetProperties(VexaDocProperties properties) { m_properties = std::move(properties); }
+    const VexaDocProperties& Properties() const { return m_properties; }
 
     bool IsEmpty() const { return m_blocks.empty(); }
     const std::vector<VexaBlock>& Blocks() const { return m_blocks; }
 
 private:
     std::vector<VexaBlock> m_blocks;
+    VexaDocProperties m_properties;
 };

@@ -5,8 +5,13 @@
 #include <cctype>
 #include <filesystem>
 
+#include <glib.h>
+
 #include <fmt/format.h>
 
+#include "DocxRender.h"
+#include "PdfRender.h"
+#include "VexaBookLayout.h"
 #include "VexaResource.h"
 
 namespace {
@@ -79,20 +84,6 @@ std::string LinesHtml(const std::vector<VexaLine>& lines, bool keepHeight = true
     return anyText || !keepHeight ? out : out + "<br>";
 }
 
-// Text of a title for the <title> element: the runs' text, lines joined by a space.
-std::string PlainText(const std::vector<VexaLine>& lines) {
-    std::string out;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (i > 0) {
-            out += ' ';
-        }
-        for (const VexaRun& run : lines[i]) {
-            out += run.text;
-        }
-    }
-    return out;
-}
-
 // Removes a leading XML declaration, DOCTYPE and whatever white space surrounds them, so the
 // SVG can stand inside HTML.
 std::string InlineSvg(std::string svg) {
@@ -149,14 +140,15 @@ std::string FontStyle(const VexaBlock& block) {
                        block.fontSize);
 }
 
+// The head; {0} the title, {1} the tab stop in points.
 constexpr const char* kHtmlHead = R"(<!DOCTYPE html>
 <html lang="zh-CN">
 <head>
 <meta charset="utf-8">
-<title>{}</title>
+<title>{0}</title>
 <style>
 body {{ font-family: "宋体", SimSun, serif; font-size: 10.5pt; line-height: 1.5; margin: 2em; }}
-h1, h2, p, td {{ white-space: pre-wrap; tab-size: 4; -moz-tab-size: 4; }}
+h1, h2, p, td {{ white-space: pre-wrap; tab-size: {1}pt; -moz-tab-size: {1}pt; }}
 h1 {{ font-size: 16pt; text-align: center; margin: 0.5em 0; }}
 h2 {{ font-size: 12pt; margin: 0.8em 0 0.3em; }}
 p {{ margin: 0; }}
@@ -173,6 +165,44 @@ td {{ border: 1px solid #000; padding: 0.1em 0.5em; }}
 
 }  // namespace
 
+std::string VexaPrintableText(const std::string& text) {
+    std::string out;
+    if (g_utf8_validate(text.data(), static_cast<gssize>(text.size()), nullptr)) {
+        out = text;
+    } else {
+        gchar* valid = g_utf8_make_valid(text.data(), static_cast<gssize>(text.size()));
+        out = valid;
+        g_free(valid);
+    }
+    std::erase_if(out, [](char ch) { return static_cast<unsigned char>(ch) < 0x20 && ch != '\t' && ch != '\n'; });
+    return out;
+}
+
+std::string VexaPlainText(const std::vector<VexaLine>& lines) {
+    std::string out;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0) {
+            out += ' ';
+        }
+        for (const VexaRun& run : lines[i]) {
+            out += run.text;
+        }
+    }
+    return out;
+}
+
+std::string VexaBookTitle(const CWordObject& doc) {
+    if (!doc.Properties().title.empty()) {
+        return doc.Properties().title;
+    }
+    for (const VexaBlock& block : doc.Blocks()) {
+        if (block.kind == VexaBlockKind::Title) {
+            return VexaPlainText(block.lines);
+        }
+    }
+    return "计算书";
+}
+
 std::unique_ptr<CWordRenderer> CWordRenderer::ForFile(const std::string& fileName) {
     std::string ext = std::filesystem::path(fileName).extension().string();
     std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char ch) { return std::tolower(ch); });
@@ -182,11 +212,17 @@ std::unique_ptr<CWordRenderer> CWordRenderer::ForFile(const std::string& fileNam
     if (ext == ".html" || ext == ".htm") {
         return std::make_unique<CHtmlRenderer>();
     }
+    if (ext == ".docx") {
+        return std::make_unique<CDocxRenderer>();
+    }
+    if (ext == ".pdf") {
+        return std::make_unique<CPdfRenderer>();
+    }
     return nullptr;
 }
 
 std::string CWordRenderer::KnownExtensions() {
-    return ".html, .htm, .txt";
+    return ".docx, .html, .htm, .pdf, .txt";
 }
 
 std::string CTextRenderer::Render(const CWordObject& doc) const {
@@ -221,14 +257,7 @@ std::string CTextRenderer::Render(const CWordObject& doc) const {
 }
 
 std::string CHtmlRenderer::Render(const CWordObject& doc) const {
-    std::string title = "计算书";
-    for (const VexaBlock& block : doc.Blocks()) {
-        if (block.kind == VexaBlockKind::Title) {
-            title = PlainText(block.lines);
-            break;
-        }
-    }
-    std::string out = fmt::format(kHtmlHead, Escape(title));
+    std::string out = fmt::format(kHtmlHead, Escape(VexaBookTitle(doc)), VexaBookLayout::kTabStop);
     for (const VexaBlock& block : doc.Blocks()) {
         switch (block.kind) {
         case VexaBlockKind::Title:

@@ -143,11 +143,7 @@ void CBrickCarryandHeinghtThickDlg::OnSelchangeMaterial() {
 void CBrickCarryandHeinghtThickDlg::OnRadioStrength() { UpdateStrengthControls(); }
 
 void CBrickCarryandHeinghtThickDlg::OnButtonCalc() {
-    SaveAllData();
-    if (VerifyData(1)) {
-        Calculate();
-    }
-    LoadAllData();
+    RunPageCalculation();
 }
 
 int CBrickCarryandHeinghtThickDlg::LoadFromParam(CVexaParam* param) {

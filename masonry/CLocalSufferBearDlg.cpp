@@ -152,9 +152,7 @@ void CLocalSufferBearDlg::OnKillfocusBw() {
 void CLocalSufferBearDlg::OnRadioStrength() { UpdateStrengthControls(); }
 
 void CLocalSufferBearDlg::OnButtonCalc() {
-    SaveAllData();
-    if (VerifyData(1)) Calculate();
-    LoadAllData();
+    RunPageCalculation();
 }
 
 int CLocalSufferBearDlg::LoadFromParam(CVexaParam* param) {

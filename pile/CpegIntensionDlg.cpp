@@ -204,11 +204,7 @@ void CpegIntensionDlg::OnRadioRound() {
 }
 
 void CpegIntensionDlg::OnButtonCalc() {
-    SaveAllData();
-    if (CVexaCaltDlg::VerifyData(1)) {
-        Calculate();
-    }
-    LoadAllData();
+    RunPageCalculation();
 }
 
 void CpegIntensionDlg::OnKillfocusEdit() { ValidateData(); }

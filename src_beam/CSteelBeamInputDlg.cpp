@@ -8,6 +8,7 @@
 #include "CLoadDataTable.h"
 #include "PloRein.h"
 #include "src_beam/CSteelBeamCalParam.h"
+#include "src_beam/SteelSectionTable.h"
 
 namespace {
 
@@ -251,23 +252,9 @@ void CSteelBeamInputDlg::OnButtonPick() {
         MessageBox(kRefuseAsymmetric);
         return;
     }
-    const char* tfColumn = "tf(mm)";
-    const char* hsColumn = "h(mm)";
-    const char* bfColumn = "b(mm)";
-    if (table == "热轧普通焊接H型钢" || table == "热轧轻型焊接H型钢" || table == "热轧宽翼缘H型钢" ||
-        table == "热轧窄翼缘H型钢") {
-        hsColumn = "H(mm)";
-        bfColumn = "B(mm)";
-    } else if (table == "热轧普通工字钢" || table == "热轧轻型工字钢") {
-        tfColumn = "t(mm)";
-    }
     m_item = item;
     m_strKind = table;
-    item.GetCellValue(0, m_strPiType);
-    item.GetCellValue(hsColumn, m_dStlH);
-    item.GetCellValue(bfColumn, m_dStlB);
-    item.GetCellValue("tw(mm)", m_dStlTw);
-    item.GetCellValue(tfColumn, m_dStlTf);
+    ReadSteelPlates(item, m_strPiType, m_dStlH, m_dStlB, m_dStlTw, m_dStlTf);
     ShowSection();
 }
 

@@ -1,5 +1,5 @@
-// The steel-section property table of the steel-reinforced-concrete books: the chosen section's
-// row as a two-column table ("参  数" | "参数值").
+// The chosen steel section of the steel-reinforced-concrete members: its plate dimensions as the
+// pages take them, and its row as the books' two-column table ("参  数" | "参数值").
 #pragma once
 
 #include "CDataItem.h"
@@ -9,3 +9,8 @@
 // one row per column of `item` (the column name in reading text, then the cell), and moves to
 // the end of the document. The empty row gives the header alone.
 void WriteSteelSectionTable(CWordObject& word, const CDataItem& item);
+
+// The designation and the plate dimensions (mm) of `item`, read from the columns its family
+// names them by: H sections "H(mm)", "B(mm)", "tf(mm)"; rolled I-beams "h(mm)", "b(mm)" and the
+// flange thickness "t(mm)"; the web always "tw(mm)". A missing column leaves its value as it was.
+void ReadSteelPlates(const CDataItem& item, std::string& name, double& hs, double& bf, double& tw, double& tf);

@@ -126,3 +126,15 @@ TEST(CWordObject, TitlesParagraphsPicturesAndTables) {
     doc.Clear();
     EXPECT_TRUE(doc.IsEmpty());
 }
+
+TEST(CWordObject, PropertiesTravelWithTheDocumentUntilItIsCleared) {
+    CWordObject doc;
+    EXPECT_EQ(doc.Properties(), VexaDocProperties{});
+    doc.WriteText("x\n");
+    doc.SetProperties({"裂缝控制验算", "L-1"});
+    const CWordObject copy = doc;
+    EXPECT_EQ(copy.Properties().title, "裂缝控制验算");
+    EXPECT_EQ(copy.Properties().subject, "L-1");
+    doc.Clear();
+    EXPECT_EQ(doc.Properties(), VexaDocProperties{});
+}

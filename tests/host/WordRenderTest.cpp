@@ -1,6 +1,8 @@
 // Tests of the calculation-book renderers: a small book as plain text and as HTML.
 #include <gtest/gtest.h>
 
+#include "DocxRender.h"
+#include "PdfRender.h"
 #include "VexaResource.h"
 #include "WordRender.h"
 
@@ -56,6 +58,8 @@ TEST(CHtmlRenderer, SmallBook) {
               0u);
     EXPECT_NE(html.find("font-family: \"宋体\", SimSun, serif; font-size: 10.5pt;"), std::string::npos);
     EXPECT_NE(html.find("white-space: pre-wrap;"), std::string::npos);
+    // Tabs on the stops of the other formats: every 21 pt.
+    EXPECT_NE(html.find("tab-size: 21pt; -moz-tab-size: 21pt;"), std::string::npos);
 
     const std::size_t body = html.find("<body>\n");
     ASSERT_NE(body, std::string::npos);
@@ -89,8 +93,16 @@ TEST(CHtmlRenderer, TitleLinesFontsAndEscapedTitle) {
     EXPECT_NE(html.find("<h1>A&lt;B&gt;&amp;C<br>第二行</h1>"), std::string::npos);
     EXPECT_NE(html.find("<p style=\"font-family: &quot;黑体&quot;, SimSun, serif; font-size: 12pt\">x</p>"),
               std::string::npos);
-    // Without a title the page is still titled.
+    // Without a title the page is still titled; the title property comes first.
     EXPECT_NE(CHtmlRenderer().Render(CWordObject()).find("<title>计算书</title>"), std::string::npos);
+    doc.SetProperties({"裂缝控制验算", "L-1"});
+    EXPECT_NE(CHtmlRenderer().Render(doc).find("<title>裂缝控制验算</title>"), std::string::npos);
+}
+
+TEST(CWordRenderer, PrintableTextIsValidUtf8WithoutControlCharacters) {
+    EXPECT_EQ(VexaPrintableText("α\t=\n1"), "α\t=\n1");
+    EXPECT_EQ(VexaPrintableText("a\x01" "b\rc\x1F"), "abc");
+    EXPECT_EQ(VexaPrintableText("x\xFFy"), "x\xEF\xBF\xBDy");   // U+FFFD
 }
 
 TEST(CWordRenderer, PictureFromTheResources) {
@@ -115,8 +127,10 @@ TEST(CWordRenderer, ForFileByExtension) {
     EXPECT_NE(dynamic_cast<CTextRenderer*>(CWordRenderer::ForFile("out/book.txt").get()), nullptr);
     EXPECT_NE(dynamic_cast<CHtmlRenderer*>(CWordRenderer::ForFile("BOOK.HTML").get()), nullptr);
     EXPECT_NE(dynamic_cast<CHtmlRenderer*>(CWordRenderer::ForFile("a.b/book.Htm").get()), nullptr);
-    EXPECT_EQ(CWordRenderer::ForFile("book.docx"), nullptr);
+    EXPECT_NE(dynamic_cast<CDocxRenderer*>(CWordRenderer::ForFile("out/book.docx").get()), nullptr);
+    EXPECT_NE(dynamic_cast<CPdfRenderer*>(CWordRenderer::ForFile("Book.PDF").get()), nullptr);
+    EXPECT_EQ(CWordRenderer::ForFile("book.doc"), nullptr);
     EXPECT_EQ(CWordRenderer::ForFile("book"), nullptr);
     EXPECT_EQ(CWordRenderer::ForFile(".txt/book"), nullptr);
-    EXPECT_EQ(CWordRenderer::KnownExtensions(), ".html, .htm, .txt");
+    EXPECT_EQ(CWordRenderer::KnownExtensions(), ".docx, .html, .htm, .pdf, .txt");
 }
