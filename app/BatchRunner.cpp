@@ -53,23 +53,6 @@ std::string TrimSpaces(const std::string& s) {
     return s.substr(start, end - start + 1);
 }
 
-std::string TrimNewlines(std::string s) {
-    while (!s.empty() && (s.back() == '\n' || s.back() == '\r')) {
-        s.pop_back();
-    }
-    return s;
-}
-
-const char* MessageHeading(VexaMessageKind kind) {
-    switch (kind) {
-        case VexaMessageKind::Advice: return "提示";
-        case VexaMessageKind::Range: return "输入超出范围";
-        case VexaMessageKind::Error: return "错误";
-        case VexaMessageKind::Box: return kVexaMessageBoxCaption;
-    }
-    return "";
-}
-
 // The summary's result text as reading text: mark-up removed, one line per line, no indents.
 std::string ReadingText(const std::string& text) {
     std::string out;
@@ -176,7 +159,7 @@ VexaBatchRow RunRow(const BatchJob& job, std::size_t index) {
 
     std::vector<std::string> lines = outcome.usageErrors;
     for (const VexaMessage& m : outcome.messages) {
-        lines.push_back(fmt::format("{}：{}", MessageHeading(m.kind), TrimNewlines(m.text)));
+        lines.push_back(fmt::format("{}：{}", VexaMessageHeading(m.kind), VexaTrimNewlines(m.text)));
     }
     if (!failure.empty()) {
         lines.push_back(failure);
@@ -195,7 +178,16 @@ VexaBatchRow RunRow(const BatchJob& job, std::size_t index) {
         if (job.renderer) {
             const std::string name = VexaBatchBookName(row.row, row.member, job.nameWidth, job.options.bookFormat);
             const std::string path = (std::filesystem::path(job.options.booksDir) / name).string();
-            if (!VexaWriteFileWhole(path, job.renderer->Render(outcome.book))) {
+            // The file's properties: the calculation and the member, as `vexa run` gives them.
+            outcome.book.SetProperties({outcome.title, VexaTrimNewlines(row.member)});
+            std::string bytes;
+            try {
+                bytes = job.renderer->Render(outcome.book);
+            } catch (const std::exception& e) {
+                lines.push_back(fmt::format("无法生成计算书文件 {}：{}", path, e.what()));
+                row.status = kError;
+            }
+            if (row.status != kError && !VexaWriteFileWhole(path, bytes)) {
                 lines.push_back(fmt::format("无法写入计算书文件 {}。", path));
                 row.status = kError;
             }

@@ -232,3 +232,20 @@ int CliDriver::RunSteps(CVexaTabDlg& dialog) {
     }
     return 1;
 }
+
+const char* VexaMessageHeading(VexaMessageKind kind) {
+    switch (kind) {
+        case VexaMessageKind::Advice: return "提示";
+        case VexaMessageKind::Range: return "输入超出范围";
+        case VexaMessageKind::Error: return "错误";
+        case VexaMessageKind::Box: return kVexaMessageBoxCaption;
+    }
+    return "";
+}
+
+std::string VexaTrimNewlines(std::string s) {
+    while (!s.empty() && (s.back() == '\n' || s.back() == '\r')) {
+        s.pop_back();
+    }
+    return s;
+}

@@ -42,6 +42,11 @@ struct CliRunOutcome {
     std::string member;                       // the summary's member number
 };
 
+// The heading a message is printed under ("提示", "输入超出范围", …).
+const char* VexaMessageHeading(VexaMessageKind kind);
+// `s` without the line ends at its end.
+std::string VexaTrimNewlines(std::string s);
+
 class CliDriver : public IVexaDriver {
 public:
     CliDriver(const CliRunRequest& request, CliRunOutcome& outcome) : m_request(request), m_outcome(outcome) {}

@@ -54,23 +54,6 @@ void PrintBlock(const std::string& heading, const std::string& text) {
     }
 }
 
-const char* MessageHeading(VexaMessageKind kind) {
-    switch (kind) {
-        case VexaMessageKind::Advice: return "提示";
-        case VexaMessageKind::Range: return "输入超出范围";
-        case VexaMessageKind::Error: return "错误";
-        case VexaMessageKind::Box: return kVexaMessageBoxCaption;
-    }
-    return "";
-}
-
-std::string TrimNewlines(std::string s) {
-    while (!s.empty() && (s.back() == '\n' || s.back() == '\r')) {
-        s.pop_back();
-    }
-    return s;
-}
-
 nlohmann::ordered_json TypedValue(const std::string& type, const std::string& text) {
     if (type == "double") {
         return std::stod(text);
@@ -336,7 +319,7 @@ int CmdRun(const std::string& code, const std::vector<std::string>& setArgs, con
     const VexaCmdSummary& summary = g_VexaMainInfo.GetCurCmdSummary();
     if (outcome.calculated && renderer) {
         // The file's properties: the calculation and the member.
-        outcome.book.SetProperties({outcome.title, TrimNewlines(summary.number)});
+        outcome.book.SetProperties({outcome.title, VexaTrimNewlines(summary.number)});
         if (!WriteBook(*renderer, outcome.book, bookPath)) {
             return kExitCannot;
         }
@@ -354,7 +337,7 @@ int CmdRun(const std::string& code, const std::vector<std::string>& setArgs, con
         nlohmann::ordered_json errors = nlohmann::ordered_json::array();
         for (const VexaMessage& m : outcome.messages) {
             (m.kind == VexaMessageKind::Advice || m.kind == VexaMessageKind::Box ? advice : errors)
-                .push_back(TrimNewlines(m.text));
+                .push_back(VexaTrimNewlines(m.text));
         }
         nlohmann::ordered_json cad = nlohmann::ordered_json::array();
         for (const VexaCadCommand& c : g_VexaMainInfo.GetSentCommands()) {
@@ -390,7 +373,7 @@ int CmdRun(const std::string& code, const std::vector<std::string>& setArgs, con
     }
 
     for (const VexaMessage& m : outcome.messages) {
-        std::cerr << MessageHeading(m.kind) << "：" << TrimNewlines(m.text) << "\n";
+        std::cerr << VexaMessageHeading(m.kind) << "：" << VexaTrimNewlines(m.text) << "\n";
     }
     if (!outcome.calculated) {
         std::cerr << "vexa: 输入未通过检查，未计算，参数未保存。\n";
@@ -404,7 +387,7 @@ int CmdRun(const std::string& code, const std::vector<std::string>& setArgs, con
     PrintBlock("荷载:", summary.loadInfo);
     PrintBlock("结果:", summary.resultInfo);
     for (const VexaCadCommand& c : g_VexaMainInfo.GetSentCommands()) {
-        std::cout << "绘图命令: " << TrimNewlines(c.command) << " (" << c.section << ")\n";
+        std::cout << "绘图命令: " << VexaTrimNewlines(c.command) << " (" << c.section << ")\n";
         for (const VexaDrawValue& v : c.params) {
             std::cout << "  " << v.key << "=" << v.text << "\n";
         }
@@ -481,7 +464,7 @@ int main(int argc, char** argv) {
     batch->add_option("FILE", batchOptions.input, "构件表文件（.csv、.xlsx）")->required();
     batch->add_option("--out", batchOptions.out, "结果文件（.csv、.xlsx）；不给时以 CSV 输出到标准输出");
     batch->add_option("--books", batchOptions.booksDir, "为每个构件写一份计算书到此目录");
-    batch->add_option("--book-format", batchOptions.bookFormat, "计算书格式（html、txt），默认 html");
+    batch->add_option("--book-format", batchOptions.bookFormat, "计算书格式（html、txt、docx、pdf），默认 html");
     batch->add_option("--jobs", batchOptions.jobs, "并行的计算进程数，默认为处理器核数")->check(CLI::NonNegativeNumber);
 
     std::string sectionFamily;
