@@ -56,36 +56,48 @@ bool IsResultPage(const CVexaCaltDlg& page) { return page.IsResultPage(); }
 
 bool CliDriver::ApplySets(CVexaTabDlg& dialog, const std::vector<std::pair<std::string, std::string>>& sets) {
     VexaSession session(dialog);
-    for (const auto& [key, value] : sets) {
-        VexaSetResult r = session.Set(key, value);
-        if (r.status == VexaSetResult::Refused) {
-            // The page's own refusal (its message box): an error of the run, nothing calculated.
-            TakeMessages(dialog, m_outcome);
-            std::erase_if(m_outcome.messages, [&](const VexaMessage& m) { return m.text == r.message; });
-            m_outcome.messages.push_back(VexaMessage{VexaMessageKind::Error, r.message});
-            m_outcome.status = kExitRefused;
-            return false;
+    // An error the page gave as a setting went in stops the settings: nothing is calculated or
+    // saved. Range refusals wait for the checks that follow the settings (the calculation's,
+    // the result page's or the drawing button's), which see every value in its final state: a
+    // value out of range only until a later setting came is no refusal.
+    bool refusedByPage = false;
+    const VexaSetResult r = session.SetAll(sets, [&]() {
+        std::vector<VexaMessage> kept = dialog.GetMessages();
+        std::erase_if(kept, [](const VexaMessage& m) { return m.kind == VexaMessageKind::Range; });
+        dialog.ClearMessages();
+        for (const VexaMessage& m : kept) {
+            dialog.AddMessage(m.kind, m.text);
         }
-        if (r.status != VexaSetResult::Ok) {
-            m_outcome.usageErrors.push_back(r.message);
-            if (r.status == VexaSetResult::UnknownKey) {
-                std::string valid = "可用的参数：";
-                const auto names = session.Names();
-                for (std::size_t i = 0; i < names.size(); ++i) {
-                    valid += (i ? "，" : "") + names[i];
-                }
-                m_outcome.usageErrors.push_back(valid);
-            }
-            m_outcome.status = kExitUsage;
-            return false;
-        }
-        // A value the page refused as the user left the field: nothing is calculated or saved.
         TakeMessages(dialog, m_outcome);
-        if (AnyRefusal(m_outcome)) {
-            m_outcome.status = kExitRefused;
-            return false;
-        }
+        refusedByPage = AnyRefusal(m_outcome);
+        return !refusedByPage;
+    });
+    if (refusedByPage) {
+        m_outcome.status = kExitRefused;
+        return false;
     }
+    if (r.status == VexaSetResult::Refused) {
+        // The page's own refusal (its message box): an error of the run, nothing calculated.
+        TakeMessages(dialog, m_outcome);
+        std::erase_if(m_outcome.messages, [&](const VexaMessage& m) { return m.text == r.message; });
+        m_outcome.messages.push_back(VexaMessage{VexaMessageKind::Error, r.message});
+        m_outcome.status = kExitRefused;
+        return false;
+    }
+    if (r.status != VexaSetResult::Ok) {
+        m_outcome.usageErrors.push_back(r.message);
+        if (r.status == VexaSetResult::UnknownKey) {
+            std::string valid = "可用的参数：";
+            const auto names = session.Names();
+            for (std::size_t i = 0; i < names.size(); ++i) {
+                valid += (i ? "，" : "") + names[i];
+            }
+            m_outcome.usageErrors.push_back(valid);
+        }
+        m_outcome.status = kExitUsage;
+        return false;
+    }
+    TakeMessages(dialog, m_outcome);
     return true;
 }
 
@@ -129,6 +141,19 @@ bool CliDriver::Draw(CVexaTabDlg& dialog, int pageIndex,
 }
 
 int CliDriver::Run(CVexaTabDlg& dialog) {
+    const int result = RunSteps(dialog);
+    if (m_outcome.calculated) {
+        m_outcome.member = g_VexaMainInfo.GetCurCmdSummary().number;
+    } else if (m_request.memberOfRefused && dialog.GetParam() != nullptr && m_outcome.status != kExitCannot) {
+        // The number the summary would carry, for telling the member in a list of results.
+        dialog.SaveAllData();
+        dialog.GetParam()->SetCmdInfo();
+        m_outcome.member = g_VexaMainInfo.GetCurCmdSummary().number;
+    }
+    return result;
+}
+
+int CliDriver::RunSteps(CVexaTabDlg& dialog) {
     m_outcome.ran = true;
     m_outcome.title = dialog.GetTitle();
     CVexaParam* param = dialog.GetParam();
@@ -170,7 +195,7 @@ int CliDriver::Run(CVexaTabDlg& dialog) {
                 continue;
             }
             if (onDrawPage && !m_request.draw) {
-                const std::string label = ref.page->GetLabelText(ref.id);
+                const std::string label = ref.id != 0 ? ref.page->GetLabelText(ref.id) : std::string();
                 m_outcome.usageErrors.push_back(
                     fmt::format("“{}”是绘图页的参数，只在 --draw 时使用。", label.empty() ? set.first : label));
                 m_outcome.status = kExitUsage;
@@ -196,7 +221,7 @@ int CliDriver::Run(CVexaTabDlg& dialog) {
         return 0;
     }
     m_outcome.calculated = true;
-    dialog.WriteOutputs();
+    dialog.WriteOutputs(m_request.book);
     dialog.SaveParams();
     m_outcome.book = param->m_CalcBookWord;
     m_outcome.resultDoc = param->m_ResultWord;
@@ -206,4 +231,21 @@ int CliDriver::Run(CVexaTabDlg& dialog) {
         return 0;
     }
     return 1;
+}
+
+const char* VexaMessageHeading(VexaMessageKind kind) {
+    switch (kind) {
+        case VexaMessageKind::Advice: return "提示";
+        case VexaMessageKind::Range: return "输入超出范围";
+        case VexaMessageKind::Error: return "错误";
+        case VexaMessageKind::Box: return kVexaMessageBoxCaption;
+    }
+    return "";
+}
+
+std::string VexaTrimNewlines(std::string s) {
+    while (!s.empty() && (s.back() == '\n' || s.back() == '\r')) {
+        s.pop_back();
+    }
+    return s;
 }

@@ -20,6 +20,8 @@ struct CliRunRequest {
     std::vector<std::pair<std::string, std::string>> sets;  // KEY=VALUE in the order given
     bool paramsOnly = false;                                  // `vexa params`: read and report only
     bool draw = false;                                        // press the drawing page's button after the calculation
+    bool memberOfRefused = false;                             // a batch: the member number also when refused
+    bool book = true;                                         // write the calculation book
 };
 
 // What one run produced, for printing.
@@ -37,7 +39,13 @@ struct CliRunOutcome {
     CWordObject resultDoc;
     bool calculated = false;                  // the calculation passed its checks and ran
     bool drawn = false;                       // --draw: the drawing command was sent
+    std::string member;                       // the summary's member number
 };
+
+// The heading a message is printed under ("提示", "输入超出范围", …).
+const char* VexaMessageHeading(VexaMessageKind kind);
+// `s` without the line ends at its end.
+std::string VexaTrimNewlines(std::string s);
 
 class CliDriver : public IVexaDriver {
 public:
@@ -45,6 +53,7 @@ public:
     int Run(CVexaTabDlg& dialog) override;
 
 private:
+    int RunSteps(CVexaTabDlg& dialog);
     // Applies `sets` through the session; false (status set) when one is refused.
     bool ApplySets(CVexaTabDlg& dialog, const std::vector<std::pair<std::string, std::string>>& sets);
     // Switches to the result page, applies the revisions and runs its checks.

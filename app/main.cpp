@@ -15,6 +15,9 @@
 #include <fmt/format.h>
 #include <nlohmann/json.hpp>
 
+#include <unistd.h>
+
+#include "BatchRunner.h"
 #include "CLoadDataTable.h"
 #include "CVexaMainInfo.h"
 #include "CVexaSave.h"
@@ -61,23 +64,6 @@ void PrintBlock(const std::string& heading, const std::string& text) {
             line += ch;
         }
     }
-}
-
-const char* MessageHeading(VexaMessageKind kind) {
-    switch (kind) {
-        case VexaMessageKind::Advice: return "提示";
-        case VexaMessageKind::Range: return "输入超出范围";
-        case VexaMessageKind::Error: return "错误";
-        case VexaMessageKind::Box: return kVexaMessageBoxCaption;
-    }
-    return "";
-}
-
-std::string TrimNewlines(std::string s) {
-    while (!s.empty() && (s.back() == '\n' || s.back() == '\r')) {
-        s.pop_back();
-    }
-    return s;
 }
 
 nlohmann::ordered_json TypedValue(const std::string& type, const std::string& text) {
@@ -345,7 +331,7 @@ int CmdRun(const std::string& code, const std::vector<std::string>& setArgs, con
     const VexaCmdSummary& summary = g_VexaMainInfo.GetCurCmdSummary();
     if (outcome.calculated && renderer) {
         // The file's properties: the calculation and the member.
-        outcome.book.SetProperties({outcome.title, TrimNewlines(summary.number)});
+        outcome.book.SetProperties({outcome.title, VexaTrimNewlines(summary.number)});
         if (!WriteBook(*renderer, outcome.book, bookPath)) {
             return kExitCannot;
         }
@@ -363,7 +349,7 @@ int CmdRun(const std::string& code, const std::vector<std::string>& setArgs, con
         nlohmann::ordered_json errors = nlohmann::ordered_json::array();
         for (const VexaMessage& m : outcome.messages) {
             (m.kind == VexaMessageKind::Advice || m.kind == VexaMessageKind::Box ? advice : errors)
-                .push_back(TrimNewlines(m.text));
+                .push_back(VexaTrimNewlines(m.text));
         }
         nlohmann::ordered_json cad = nlohmann::ordered_json::array();
         for (const VexaCadCommand& c : g_VexaMainInfo.GetSentCommands()) {
@@ -399,7 +385,7 @@ int CmdRun(const std::string& code, const std::vector<std::string>& setArgs, con
     }
 
     for (const VexaMessage& m : outcome.messages) {
-        std::cerr << MessageHeading(m.kind) << "：" << TrimNewlines(m.text) << "\n";
+        std::cerr << VexaMessageHeading(m.kind) << "：" << VexaTrimNewlines(m.text) << "\n";
     }
     if (!outcome.calculated) {
         std::cerr << "vexa: 输入未通过检查，未计算，参数未保存。\n";
@@ -413,7 +399,7 @@ int CmdRun(const std::string& code, const std::vector<std::string>& setArgs, con
     PrintBlock("荷载:", summary.loadInfo);
     PrintBlock("结果:", summary.resultInfo);
     for (const VexaCadCommand& c : g_VexaMainInfo.GetSentCommands()) {
-        std::cout << "绘图命令: " << TrimNewlines(c.command) << " (" << c.section << ")\n";
+        std::cout << "绘图命令: " << VexaTrimNewlines(c.command) << " (" << c.section << ")\n";
         for (const VexaDrawValue& v : c.params) {
             std::cout << "  " << v.key << "=" << v.text << "\n";
         }
@@ -509,6 +495,23 @@ int CmdServe(int port, bool open, const std::string& store) {
     pthread_sigmask(SIG_UNBLOCK, &stopSignals, nullptr);
     return status;
 }
+
+// `vexa batch`: the store is read as it stands and never written (the dialog opens afterwards
+// with what it opened with before).
+int CmdBatch(VexaBatchOptions options, const std::string& storeOption) {
+    if (g_VexaMainInfo.FindCaltFunc(options.code) == nullptr) {
+        PrintUnknownCommand(options.code);
+        return kExitUsage;
+    }
+    const std::string path = storeOption.empty() ? CVexaSave::DefaultPath() : storeOption;
+    std::string error;
+    if (!CVexaSave::OpenSnapshot(path, error)) {
+        std::cerr << "vexa: " << error << "\n";
+        return kExitCannot;
+    }
+    options.progress = ::isatty(STDERR_FILENO) == 1;
+    return VexaRunBatch(options);
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -547,6 +550,15 @@ int main(int argc, char** argv) {
     auto* params = app.add_subcommand("params", "显示参数库中某项计算的参数（无则为默认值）");
     params->add_option("CODE", paramsCode, "计算代码")->required();
     params->add_flag("--json", paramsJson, "以 JSON 输出");
+
+    VexaBatchOptions batchOptions;
+    auto* batch = app.add_subcommand("batch", "按构件表（CSV、XLSX）逐行计算：每行一个构件，标题为参数键名或标签");
+    batch->add_option("CODE", batchOptions.code, "计算代码（见 vexa list）")->required();
+    batch->add_option("FILE", batchOptions.input, "构件表文件（.csv、.xlsx）")->required();
+    batch->add_option("--out", batchOptions.out, "结果文件（.csv、.xlsx）；不给时以 CSV 输出到标准输出");
+    batch->add_option("--books", batchOptions.booksDir, "为每个构件写一份计算书到此目录");
+    batch->add_option("--book-format", batchOptions.bookFormat, "计算书格式（html、txt、docx、pdf），默认 html");
+    batch->add_option("--jobs", batchOptions.jobs, "并行的计算进程数，默认为处理器核数")->check(CLI::NonNegativeNumber);
 
     std::string sectionFamily;
     auto* sections = app.add_subcommand("sections", "列出型钢截面库：各截面类型及其行数；给出类型时列出其截面及主要尺寸");
@@ -589,6 +601,8 @@ int main(int argc, char** argv) {
         status = CmdParams(paramsCode, store, paramsJson);
     } else if (serve->parsed()) {
         status = CmdServe(servePort, serveOpen, store);
+    } else if (batch->parsed()) {
+        status = CmdBatch(batchOptions, store);
     }
     loader.Unload();
     CVexaSave::Close();

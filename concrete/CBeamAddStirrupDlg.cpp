@@ -50,6 +50,12 @@ std::span<const VexaMsgMapEntry> CBeamAddStirrupDlg::GetMessageMap() const {
 
 std::span<const VexaFieldControl> CBeamAddStirrupDlg::GetFieldControls() const { return kFieldControls; }
 
+// The stirrups found and their area are the calculation's.
+std::span<const char* const> CBeamAddStirrupDlg::GetDerivedKeys() const {
+    static const char* const keys[] = {"m_nStirrupDiameter", "m_strRein", "m_dAsv", "m_dResultAsv", "m_nStirrupCount"};
+    return keys;
+}
+
 CBeamAddStirrupParam* CBeamAddStirrupDlg::Param() const { return dynamic_cast<CBeamAddStirrupParam*>(GetParam()); }
 
 int CBeamAddStirrupDlg::OnInitDialog() {

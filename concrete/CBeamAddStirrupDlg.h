@@ -60,6 +60,7 @@ public:
     using CVexaCaltDlg::VerifyData;
 
     std::span<const VexaFieldControl> GetFieldControls() const override;
+    std::span<const char* const> GetDerivedKeys() const override;
 
     // --- event handlers ---
     void OnKillfocusValidate();

@@ -88,6 +88,17 @@ std::span<const VexaMsgMapEntry> CBeamAdditionalReinDlg::GetMessageMap() const {
 
 std::span<const VexaFieldControl> CBeamAdditionalReinDlg::GetFieldControls() const { return kFieldControls; }
 
+// The result line is the calculation's; the angle's "自动" stands for the flag of its own.
+std::span<const char* const> CBeamAdditionalReinDlg::GetDerivedKeys() const {
+    static const char* const keys[] = {"m_strResult"};
+    return keys;
+}
+
+std::span<const VexaFlagEntry> CBeamAdditionalReinDlg::GetFlagEntries() const {
+    static const VexaFlagEntry entries[] = {{"m_bAuto", IDC_COMBO_ANGLE, kAuto}};
+    return entries;
+}
+
 int CBeamAdditionalReinDlg::OnInitDialog() {
     CVexaCaltDlg::OnInitDialog();
     ResetComboBox(IDC_COMBO_ANGLE, {kAuto, "45", "60"});

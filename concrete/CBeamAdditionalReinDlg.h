@@ -76,6 +76,8 @@ public:
     using CVexaCaltDlg::VerifyData;
 
     std::span<const VexaFieldControl> GetFieldControls() const override;
+    std::span<const char* const> GetDerivedKeys() const override;
+    std::span<const VexaFlagEntry> GetFlagEntries() const override;
 
     // The page's copies of the diameter lists: stirrup selection range, stirrup optimal list,
     // hanger selection range (not shown by the dialog), hanger optimal list.

@@ -79,6 +79,17 @@ std::span<const VexaMsgMapEntry> CBeamLandscapeReinDrawDlg::GetMessageMap() cons
 
 std::span<const VexaFieldControl> CBeamLandscapeReinDrawDlg::GetFieldControls() const { return kFieldControls; }
 
+// The area is the calculation's; the angle's "自动" stands for the flag of its own.
+std::span<const char* const> CBeamLandscapeReinDrawDlg::GetDerivedKeys() const {
+    static const char* const keys[] = {"AdditionalReinDraw/m_dAs"};
+    return keys;
+}
+
+std::span<const VexaFlagEntry> CBeamLandscapeReinDrawDlg::GetFlagEntries() const {
+    static const VexaFlagEntry entries[] = {{"AdditionalReinDraw/m_bAuto", IDC_COMBO_ANGLE, "自动"}};
+    return entries;
+}
+
 std::vector<VexaField> CBeamLandscapeReinDrawDlg::GetBoundFields() {
     return VexaPrefixFields(m_draw.GetFields(), std::string(kSection) + "/");
 }

@@ -82,6 +82,8 @@ public:
     using CVexaCaltDlg::VerifyData;
 
     std::span<const VexaFieldControl> GetFieldControls() const override;
+    std::span<const char* const> GetDerivedKeys() const override;
+    std::span<const VexaFlagEntry> GetFlagEntries() const override;
     std::vector<VexaField> GetBoundFields() override;
     int GetDrawButtonId() const override { return IDC_BUTTON_DRAW; }
 

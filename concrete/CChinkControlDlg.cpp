@@ -88,6 +88,12 @@ std::span<const VexaMsgMapEntry> CChinkControlDlg::GetMessageMap() const {
 
 std::span<const VexaFieldControl> CChinkControlDlg::GetFieldControls() const { return kFieldControls; }
 
+// The result line is the calculation's.
+std::span<const char* const> CChinkControlDlg::GetDerivedKeys() const {
+    static const char* const keys[] = {"m_strResult"};
+    return keys;
+}
+
 CChinkControlParam* CChinkControlDlg::Param() const { return dynamic_cast<CChinkControlParam*>(GetParam()); }
 
 int CChinkControlDlg::OnInitDialog() {

@@ -18,6 +18,15 @@ struct VexaFieldControl {
     int id;           // control id; for a radio group, the first radio of the group
 };
 
+// A persisted flag that has no control of its own but an entry of a drop list that stands for it
+// (the "自动" entry of a coefficient list): 1 picks the entry, 0 leaves it for the value the list
+// held (the list's own field, bound to the same control).
+struct VexaFlagEntry {
+    const char* key;    // persisted key literal of the flag
+    int id;             // the drop list
+    const char* entry;  // the entry that means 1
+};
+
 class CVexaCaltDlg : public CVexaDlg {
 public:
     explicit CVexaCaltDlg(int templateId, CVexaDlg* parent = nullptr);
@@ -37,6 +46,12 @@ public:
     // Field-to-control bindings of this page. A field bound to a button is edited in the modal
     // dialog that button opens (the dialog binds the same key to its own control).
     virtual std::span<const VexaFieldControl> GetFieldControls() const { return {}; }
+    // Flags set through an entry of one of the page's lists.
+    virtual std::span<const VexaFlagEntry> GetFlagEntries() const { return {}; }
+    // Persisted fields that the page shows or the calculation finds but the user does not enter
+    // (the result line, the properties of a chosen section): a setting of one is taken and told
+    // to be calculated, its value not used.
+    virtual std::span<const char* const> GetDerivedKeys() const { return {}; }
     // The fields that the keys of GetFieldControls name: the parameter object's fields, or for a
     // drawing page its drawing parameters (keys "<section>/<key>").
     virtual std::vector<VexaField> GetBoundFields();

@@ -41,8 +41,8 @@ bool CVexaDlg::Create(std::string& error) {
     m_controls.clear();
     m_order.clear();
     if (m_nTemplateId != 0) {
-        auto tpl = VexaLoadDialogTemplate(m_nTemplateId, error);
-        if (!tpl) {
+        const VexaDialogTemplate* tpl = VexaFindDialogTemplate(m_nTemplateId, error);
+        if (tpl == nullptr) {
             return false;
         }
         m_strCaption = tpl->caption;

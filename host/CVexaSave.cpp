@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <map>
 #include <system_error>
 
 namespace {
@@ -38,7 +39,7 @@ constexpr char kKindText = 't';
 constexpr char kKindInts = 'a';
 
 const char* const kCreateSchema =
-    "CREATE TABLE vexa_values ("
+    "CREATE TABLE IF NOT EXISTS vexa_values ("
     " key TEXT PRIMARY KEY NOT NULL,"
     " kind TEXT NOT NULL CHECK (kind IN ('d', 'i', 't', 'a')),"
     " value"
@@ -56,11 +57,23 @@ const char* const kStatementSql[kStatementCount] = {
     "ROLLBACK",
 };
 
+// One stored row as read: its kind tag and its value as SQLite holds it.
+struct StoredValue {
+    char kind = '\0';
+    int type = SQLITE_NULL;   // SQLite's storage class of the value
+    double real = 0;
+    std::int64_t integer = 0;
+    std::string bytes;        // text or blob
+};
+
 struct StoreState {
     sqlite3* db = nullptr;
     std::string path;
     sqlite3_stmt* statements[kStatementCount] = {};
     int batchDepth = 0;
+    // OpenSnapshot: every row in memory, no connection.
+    bool snapshot = false;
+    std::map<std::string, StoredValue, std::less<>> values;
 };
 
 StoreState& State() {
@@ -212,7 +225,7 @@ enum class FileCheck { kCreate, kExisting, kRefused };
 
 // Decides from the file itself whether `path` is absent or empty (a new store), looks like a
 // vexa store, or must be refused. Reads only.
-FileCheck CheckFile(const std::string& path, std::string& error) {
+FileCheck CheckFile(const std::string& path, bool forWriting, std::string& error) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) {
         if (errno == ENOENT) {
@@ -229,7 +242,7 @@ FileCheck CheckFile(const std::string& path, std::string& error) {
         error = Untouched(path, "无法打开（不是普通文件）");
         return FileCheck::kRefused;
     }
-    if (::access(path.c_str(), R_OK | W_OK) != 0) {
+    if (::access(path.c_str(), forWriting ? R_OK | W_OK : R_OK) != 0) {
         error = Untouched(path, "无法打开（" + SystemReason(errno) + "）");
         return FileCheck::kRefused;
     }
@@ -272,18 +285,23 @@ std::string FileUri(const std::string& path) {
     return uri;
 }
 
-// Verifies an existing file through a read-only connection: application id, schema number,
-// table layout and a quick integrity check. Nothing is written to the file.
-bool VerifyExisting(const std::string& path, std::string& error) {
-    // Without a write-ahead log beside the file, the file alone holds the store: read it as
-    // immutable, so that SQLite creates no side files next to a file it may refuse. With a log
-    // left by an interrupted session, read through the log as any reader would.
-    std::string reason;
+// A read-only connection to an existing file. Without a write-ahead log beside the file, the
+// file alone holds the store: read it as immutable, so that SQLite creates no side files next to
+// a file it may refuse. With a log (another program writing, or one interrupted), read through
+// the log as any reader would.
+sqlite3* OpenReader(const std::string& path, std::string& reason) {
     std::error_code ec;
     const bool hasLog = std::filesystem::exists(path + "-wal", ec);
-    sqlite3* db = hasLog ? OpenConnection(path, SQLITE_OPEN_READONLY, reason)
-                         : OpenConnection(FileUri(path) + "?immutable=1", SQLITE_OPEN_READONLY | SQLITE_OPEN_URI,
-                                          reason);
+    return hasLog ? OpenConnection(path, SQLITE_OPEN_READONLY, reason)
+                  : OpenConnection(FileUri(path) + "?immutable=1", SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, reason);
+}
+
+// Verifies an existing file through a read-only connection: application id, schema number,
+// table layout and a quick integrity check. Nothing is written to the file. With `keep`, the
+// connection is handed over instead of closed.
+bool VerifyExisting(const std::string& path, std::string& error, sqlite3** keep = nullptr) {
+    std::string reason;
+    sqlite3* db = OpenReader(path, reason);
     if (db == nullptr) {
         error = Untouched(path, "无法打开（" + reason + "）");
         return false;
@@ -354,6 +372,10 @@ bool VerifyExisting(const std::string& path, std::string& error) {
             sqlite3_finalize(stmt);
         }
     }
+    if (ok && keep != nullptr) {
+        *keep = db;
+        return true;
+    }
     sqlite3_close_v2(db);
     return ok;
 }
@@ -363,6 +385,8 @@ bool ConfigureConnection(sqlite3* db, std::string& reason) {
     return Exec(db, "PRAGMA journal_mode = WAL", reason) && Exec(db, "PRAGMA synchronous = NORMAL", reason);
 }
 
+// Writes the schema into an empty file. Two programs creating one store at the same time take
+// turns (the second finds the table there).
 bool CreateSchema(sqlite3* db, std::string& reason) {
     const std::string sql = fmt::format(
         "BEGIN IMMEDIATE; PRAGMA application_id = {}; PRAGMA user_version = {}; {}; COMMIT", kApplicationId,
@@ -399,10 +423,36 @@ bool DecodeInts(const unsigned char* p, int size, std::vector<int>& values) {
     return true;
 }
 
-// Looks `key` up and hands the row to `read` (kind tag, statement positioned on the row).
-// Returns what `read` returns, or 0 when the key is absent or the store is closed.
+// The value in column `column` of the row `stmt` is positioned on.
+void ReadColumn(sqlite3_stmt* stmt, int column, StoredValue& out) {
+    out.type = sqlite3_column_type(stmt, column);
+    switch (out.type) {
+    case SQLITE_INTEGER:
+        out.integer = sqlite3_column_int64(stmt, column);
+        break;
+    case SQLITE_FLOAT:
+        out.real = sqlite3_column_double(stmt, column);
+        break;
+    case SQLITE_TEXT:
+    case SQLITE_BLOB: {
+        const auto* data = static_cast<const char*>(sqlite3_column_blob(stmt, column));
+        out.bytes.assign(data != nullptr ? data : "", std::size_t(sqlite3_column_bytes(stmt, column)));
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+// Looks `key` up and hands the row to `read`. Returns what `read` returns, or 0 when the key
+// is absent or the store is closed.
 template <typename Read>
 int Lookup(const std::string& key, Read&& read) {
+    StoreState& s = State();
+    if (s.snapshot) {
+        const auto it = s.values.find(key);
+        return it == s.values.end() ? 0 : read(it->second);
+    }
     sqlite3_stmt* stmt = Prepared(kSelect);
     if (stmt == nullptr) {
         return 0;
@@ -410,13 +460,19 @@ int Lookup(const std::string& key, Read&& read) {
     sqlite3_bind_text(stmt, 1, key.data(), int(key.size()), SQLITE_STATIC);
     int found = 0;
     if (sqlite3_step(stmt) == SQLITE_ROW) {
+        StoredValue row;
         const unsigned char* kind = sqlite3_column_text(stmt, 0);
-        found = read(kind != nullptr ? char(kind[0]) : '\0', stmt);
+        row.kind = kind != nullptr ? char(kind[0]) : '\0';
+        ReadColumn(stmt, 1, row);
+        found = read(row);
     }
     sqlite3_reset(stmt);
     sqlite3_clear_bindings(stmt);
     return found;
 }
+
+// A stored number as a double (SQLite may keep an integral double as an integer).
+double RealOf(const StoredValue& v) { return v.type == SQLITE_INTEGER ? double(v.integer) : v.real; }
 
 // Stores one value; `bind` binds parameter 3. Outside a batch the statement is its own
 // transaction.
@@ -434,6 +490,37 @@ int Store(const std::string& key, char kind, Bind&& bind) {
     sqlite3_reset(stmt);
     sqlite3_clear_bindings(stmt);
     return rc == SQLITE_DONE ? 1 : 0;
+}
+
+// Creates a new store at `path`, which does not exist: the store is made whole in a file beside
+// it and linked into place, so that no other program ever sees it half made. kExists when another
+// program created it first; kFailed (with `reason`) when the file system does not allow it.
+enum class Creation { kCreated, kExists, kFailed };
+
+Creation CreateBeside(const std::string& path, std::string& reason) {
+    const std::string temp = fmt::format("{}.new{}", path, ::getpid());
+    ::unlink(temp.c_str());
+    sqlite3* db = OpenConnection(temp, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, reason);
+    if (db == nullptr) {
+        return Creation::kFailed;
+    }
+    const bool made = CreateSchema(db, reason) && ConfigureConnection(db, reason);
+    sqlite3_close_v2(db);  // the last connection: the log is folded into the file and removed
+    if (!made) {
+        ::unlink(temp.c_str());
+        return Creation::kFailed;
+    }
+    const int rc = ::link(temp.c_str(), path.c_str());
+    const int err = errno;
+    ::unlink(temp.c_str());
+    if (rc == 0) {
+        return Creation::kCreated;
+    }
+    if (err == EEXIST) {
+        return Creation::kExists;
+    }
+    reason = SystemReason(err);
+    return Creation::kFailed;
 }
 
 std::string HomeDirectory() {
@@ -466,12 +553,13 @@ bool CVexaSave::Open(const std::string& path, std::string& error) {
         error = "参数库文件名为空，无法打开。";
         return false;
     }
-    const FileCheck check = CheckFile(path, error);
+    const FileCheck check = CheckFile(path, true, error);
     if (check == FileCheck::kRefused) {
         return false;
     }
     std::string reason;
     sqlite3* db = nullptr;
+    bool created = false;
     if (check == FileCheck::kCreate) {
         const std::filesystem::path parent = std::filesystem::path(path).parent_path();
         std::error_code ec;
@@ -482,18 +570,30 @@ bool CVexaSave::Open(const std::string& path, std::string& error) {
             error = fmt::format("无法创建参数库文件 {}（{}）。", path, SystemReason(ec.value()));
             return false;
         }
-        db = OpenConnection(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, reason);
-        if (db == nullptr) {
-            error = fmt::format("无法创建参数库文件 {}（{}）。", path, reason);
+        struct stat st {};
+        const bool absent = ::stat(path.c_str(), &st) != 0 && errno == ENOENT;
+        const Creation made = absent ? CreateBeside(path, reason) : Creation::kFailed;
+        if (made == Creation::kExists && CheckFile(path, true, error) == FileCheck::kRefused) {
             return false;
         }
-        if (!CreateSchema(db, reason) || !ConfigureConnection(db, reason)) {
-            sqlite3_close_v2(db);
-            error = fmt::format("无法创建参数库文件 {}（{}）。", path, reason);
-            return false;
+        if (made == Creation::kFailed) {
+            // An empty file given by the user (or a file system without links): made in place.
+            db = OpenConnection(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, reason);
+            if (db == nullptr) {
+                error = fmt::format("无法创建参数库文件 {}（{}）。", path, reason);
+                return false;
+            }
+            if (!CreateSchema(db, reason) || !ConfigureConnection(db, reason)) {
+                sqlite3_close_v2(db);
+                error = fmt::format("无法创建参数库文件 {}（{}）。", path, reason);
+                return false;
+            }
         }
-    } else {
-        if (!VerifyExisting(path, error)) {
+        created = made == Creation::kCreated;
+    }
+    if (db == nullptr) {
+        // Freshly linked into place, the file needs no checks of its own.
+        if (!created && !VerifyExisting(path, error)) {
             return false;
         }
         db = OpenConnection(path, SQLITE_OPEN_READWRITE, reason);
@@ -521,8 +621,60 @@ bool CVexaSave::Open(const std::string& path, std::string& error) {
     return true;
 }
 
+bool CVexaSave::OpenSnapshot(const std::string& path, std::string& error) {
+    Close();
+    error.clear();
+    if (path.empty()) {
+        error = "参数库文件名为空，无法打开。";
+        return false;
+    }
+    std::map<std::string, StoredValue, std::less<>> values;
+    const FileCheck check = CheckFile(path, false, error);
+    if (check == FileCheck::kRefused) {
+        return false;
+    }
+    if (check == FileCheck::kExisting) {
+        sqlite3* db = nullptr;
+        if (!VerifyExisting(path, error, &db)) {
+            return false;
+        }
+        sqlite3_stmt* stmt = nullptr;
+        bool ok = sqlite3_prepare_v2(db, "SELECT key, kind, value FROM vexa_values", -1, &stmt, nullptr) == SQLITE_OK;
+        int rc = SQLITE_DONE;
+        while (ok && (rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+            const auto* key = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
+            const unsigned char* kind = sqlite3_column_text(stmt, 1);
+            StoredValue row;
+            row.kind = kind != nullptr ? char(kind[0]) : '\0';
+            ReadColumn(stmt, 2, row);
+            values.insert_or_assign(std::string(key != nullptr ? key : "", std::size_t(sqlite3_column_bytes(stmt, 0))),
+                                    std::move(row));
+        }
+        if (!ok || rc != SQLITE_DONE) {
+            error = Untouched(path, "已损坏（" + SqliteReason(db) + "）");
+            sqlite3_finalize(stmt);
+            sqlite3_close_v2(db);
+            return false;
+        }
+        sqlite3_finalize(stmt);
+        sqlite3_close_v2(db);
+    }
+    StoreState& s = State();
+    s.snapshot = true;
+    s.values = std::move(values);
+    s.path = path;
+    return true;
+}
+
+bool CVexaSave::IsSnapshot() { return State().snapshot; }
+
 void CVexaSave::Close() {
     StoreState& s = State();
+    if (s.snapshot) {
+        s.snapshot = false;
+        s.values.clear();
+        s.path.clear();
+    }
     if (s.db == nullptr) {
         return;
     }
@@ -534,7 +686,7 @@ void CVexaSave::Close() {
 }
 
 bool CVexaSave::IsOpen() {
-    return State().db != nullptr;
+    return State().db != nullptr || State().snapshot;
 }
 
 const std::string& CVexaSave::Path() {
@@ -543,15 +695,14 @@ const std::string& CVexaSave::Path() {
 
 int CVexaSave::GetValue(const std::string& key, double& value, double def) {
     value = def;
-    return Lookup(key, [&](char kind, sqlite3_stmt* stmt) {
-        if (kind == kKindDouble) {
+    return Lookup(key, [&](const StoredValue& v) {
+        if (v.kind == kKindDouble && v.type == SQLITE_NULL) {
             // SQLite keeps a NaN as NULL.
-            value = sqlite3_column_type(stmt, 1) == SQLITE_NULL ? std::numeric_limits<double>::quiet_NaN()
-                                                                : sqlite3_column_double(stmt, 1);
+            value = std::numeric_limits<double>::quiet_NaN();
             return 1;
         }
-        if (kind == kKindInt) {
-            value = double(sqlite3_column_int64(stmt, 1));
+        if ((v.kind == kKindDouble || v.kind == kKindInt) && (v.type == SQLITE_FLOAT || v.type == SQLITE_INTEGER)) {
+            value = RealOf(v);
             return 1;
         }
         return 0;
@@ -560,14 +711,18 @@ int CVexaSave::GetValue(const std::string& key, double& value, double def) {
 
 int CVexaSave::GetValue(const std::string& key, int& value, int def) {
     value = def;
-    return Lookup(key, [&](char kind, sqlite3_stmt* stmt) {
-        if (kind == kKindInt) {
-            value = int(sqlite3_column_int64(stmt, 1));
+    return Lookup(key, [&](const StoredValue& v) {
+        if (v.kind == kKindInt && v.type == SQLITE_INTEGER) {
+            // A value outside the int range (written by another program) is not an int.
+            if (v.integer < std::numeric_limits<int>::min() || v.integer > std::numeric_limits<int>::max()) {
+                return 0;
+            }
+            value = int(v.integer);
             return 1;
         }
-        if (kind == kKindDouble && sqlite3_column_type(stmt, 1) != SQLITE_NULL) {
+        if ((v.kind == kKindDouble || v.kind == kKindInt) && (v.type == SQLITE_FLOAT || v.type == SQLITE_INTEGER)) {
             // A double read as an int rounds to the nearest; one outside the int range is not an int.
-            const double rounded = std::round(sqlite3_column_double(stmt, 1));
+            const double rounded = std::round(RealOf(v));
             if (rounded >= double(std::numeric_limits<int>::min()) &&
                 rounded <= double(std::numeric_limits<int>::max())) {
                 value = int(rounded);
@@ -580,25 +735,23 @@ int CVexaSave::GetValue(const std::string& key, int& value, int def) {
 
 int CVexaSave::GetValue(const std::string& key, std::string& value, const std::string& def) {
     value = def;
-    return Lookup(key, [&](char kind, sqlite3_stmt* stmt) {
-        if (kind != kKindText) {
+    return Lookup(key, [&](const StoredValue& v) {
+        if (v.kind != kKindText) {
             return 0;
         }
-        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1));
-        value.assign(text != nullptr ? text : "", std::size_t(sqlite3_column_bytes(stmt, 1)));
+        value = v.type == SQLITE_TEXT || v.type == SQLITE_BLOB ? v.bytes : std::string();
         return 1;
     });
 }
 
 int CVexaSave::GetValue(const std::string& key, std::vector<int>& value, const std::vector<int>& def) {
     value = def;
-    return Lookup(key, [&](char kind, sqlite3_stmt* stmt) {
-        if (kind != kKindInts) {
+    return Lookup(key, [&](const StoredValue& v) {
+        if (v.kind != kKindInts || (v.type != SQLITE_BLOB && v.type != SQLITE_TEXT)) {
             return 0;
         }
-        const auto* bytes = static_cast<const unsigned char*>(sqlite3_column_blob(stmt, 1));
         std::vector<int> decoded;
-        if (!DecodeInts(bytes, sqlite3_column_bytes(stmt, 1), decoded)) {
+        if (!DecodeInts(reinterpret_cast<const unsigned char*>(v.bytes.data()), int(v.bytes.size()), decoded)) {
             return 0;
         }
         value = std::move(decoded);
@@ -638,6 +791,13 @@ int CVexaSave::SetValue(const std::string& key, const std::vector<int>& value) {
 
 std::vector<std::string> CVexaSave::Keys(const std::string& prefix) {
     std::vector<std::string> keys;
+    if (State().snapshot) {
+        const auto& values = State().values;
+        for (auto it = values.lower_bound(prefix); it != values.end() && it->first.starts_with(prefix); ++it) {
+            keys.push_back(it->first);
+        }
+        return keys;
+    }
     sqlite3_stmt* stmt = Prepared(kKeys);
     if (stmt == nullptr) {
         return keys;

@@ -6,6 +6,10 @@
 // naming it, and is never written to. Every SetValue outside a CVexaSaveBatch is its own
 // transaction; inside a batch all writes commit together when the outermost batch ends.
 // Before Open (or after a refused Open) reads give their defaults and writes are dropped.
+//
+// OpenSnapshot reads a store whole into memory and lets the file go: reads come from that copy,
+// writes are dropped, and the file is never written (a batch of calculations reads the stored
+// values as defaults but leaves the store as it found it).
 #pragma once
 
 #include <string>
@@ -18,8 +22,13 @@ public:
     // Opens (creating when absent or empty) the store at `path`. On failure returns false and
     // sets `error` to a message in Chinese naming the file; the file is left untouched.
     static bool Open(const std::string& path, std::string& error);
+    // Reads the store at `path` into memory (an absent or empty file gives an empty copy; the
+    // file is not created). Refuses what Open refuses, with the same messages.
+    static bool OpenSnapshot(const std::string& path, std::string& error);
     static void Close();
     static bool IsOpen();
+    // True while an OpenSnapshot copy is in use: writes are dropped.
+    static bool IsSnapshot();
     static const std::string& Path();
 
     // An absent key (or a value of another kind) leaves `value` = `def` and returns 0;

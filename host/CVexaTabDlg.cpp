@@ -155,13 +155,15 @@ int CVexaTabDlg::RunCalculation() {
     return ok;
 }
 
-void CVexaTabDlg::WriteOutputs() {
+void CVexaTabDlg::WriteOutputs(bool book) {
     if (m_pParam == nullptr) {
         return;
     }
     ResourceHandleScope scope(m_hParamInstance);
     m_pParam->WriteResult();
-    m_pParam->WriteCalcBook();
+    if (book) {
+        m_pParam->WriteCalcBook();
+    }
     m_pParam->SetCmdInfo();
 }
 

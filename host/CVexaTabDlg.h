@@ -94,8 +94,9 @@ public:
     // every page's OnSelchangeTab(index).
     void SelectTab(int index);
     int GetCurTab() const { return m_nCurTab; }
-    // WriteResult, WriteCalcBook, SetCmdInfo.
-    void WriteOutputs();
+    // WriteResult, WriteCalcBook, SetCmdInfo; without `book` the book is not written (a batch
+    // that keeps no books).
+    void WriteOutputs(bool book = true);
     // WriteParam(section).
     int SaveParams();
 

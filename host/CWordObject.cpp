@@ -2,11 +2,12 @@
 #include "CWordObject.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace {
 
 // "\r\n" -> "\n"; a lone "\r" stays as it is.
-std::string NormaliseLineEnds(const std::string& text) {
+std::string NormaliseLineEnds(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -19,7 +20,7 @@ std::string NormaliseLineEnds(const std::string& text) {
 }
 
 // Appends a run to a line, joining it to the last run when the style is the same.
-void AppendRun(VexaLine& line, VexaRun run) {
+void AppendRun(VexaLine& line, VexaRun&& run) {
     if (run.text.empty()) {
         return;
     }
@@ -30,30 +31,40 @@ void AppendRun(VexaLine& line, VexaRun run) {
     }
 }
 
-void AppendRuns(VexaLine& line, const VexaLine& runs) {
-    for (const VexaRun& run : runs) {
-        AppendRun(line, run);
+void AppendRuns(VexaLine& line, VexaLine&& runs) {
+    if (line.empty()) {
+        line = std::move(runs);  // runs of one parse are joined already
+        return;
+    }
+    for (VexaRun& run : runs) {
+        AppendRun(line, std::move(run));
     }
 }
 
 // One line of mark-up. Each mark character opens its style when it is not open and closes it
 // when it is; the most recently opened style that is still open applies, so a subscript inside
 // a superscript ("$a~b~c$") gives a (sup), b (sub), c (sup). A mark left open ends with the line.
-VexaLine ParseMarkupLine(const std::string& line) {
+VexaLine ParseMarkupLine(std::string_view line) {
     VexaLine runs;
+    if (line.find_first_of("~$") == std::string_view::npos) {
+        if (!line.empty()) {
+            runs.push_back(VexaRun{std::string(line), VexaRunStyle::Normal});
+        }
+        return runs;
+    }
     std::vector<VexaRunStyle> open;   // open styles, innermost last
-    std::string current;
+    std::size_t start = 0;
     auto style = [&open] { return open.empty() ? VexaRunStyle::Normal : open.back(); };
-    auto flush = [&] {
-        AppendRun(runs, VexaRun{current, style()});
-        current.clear();
+    auto flush = [&](std::size_t end) {
+        AppendRun(runs, VexaRun{std::string(line.substr(start, end - start)), style()});
     };
-    for (char ch : line) {
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char ch = line[i];
         if (ch != '~' && ch != '$') {
-            current += ch;
             continue;
         }
-        flush();
+        flush(i);
+        start = i + 1;
         const VexaRunStyle mark = ch == '~' ? VexaRunStyle::Sub : VexaRunStyle::Sup;
         const auto it = std::find(open.begin(), open.end(), mark);
         if (it == open.end()) {
@@ -62,7 +73,7 @@ VexaLine ParseMarkupLine(const std::string& line) {
             open.erase(it);
         }
     }
-    flush();
+    flush(line.size());
     return runs;
 }
 
@@ -79,17 +90,21 @@ std::vector<VexaLine> ParseParagraph(const std::string& text) {
 }  // namespace
 
 std::vector<VexaLine> ParseVexaMarkup(const std::string& text) {
-    const std::string normalised = NormaliseLineEnds(text);
+    std::string normalised;
+    std::string_view rest(text);
+    if (rest.find('\r') != std::string_view::npos) {
+        normalised = NormaliseLineEnds(rest);
+        rest = normalised;
+    }
     std::vector<VexaLine> lines;
-    std::size_t start = 0;
     for (;;) {
-        const std::size_t end = normalised.find('\n', start);
-        if (end == std::string::npos) {
-            lines.push_back(ParseMarkupLine(normalised.substr(start)));
+        const std::size_t end = rest.find('\n');
+        if (end == std::string_view::npos) {
+            lines.push_back(ParseMarkupLine(rest));
             break;
         }
-        lines.push_back(ParseMarkupLine(normalised.substr(start, end - start)));
-        start = end + 1;
+        lines.push_back(ParseMarkupLine(rest.substr(0, end)));
+        rest.remove_prefix(end + 1);
     }
     return lines;
 }
@@ -111,7 +126,7 @@ void CWordObject::WriteSectionTitle(const std::string& text) {
 }
 
 void CWordObject::WriteText(const std::string& text, int, int, int, int, int, double size, const std::string& font) {
-    const std::vector<VexaLine> pieces = ParseVexaMarkup(text);
+    std::vector<VexaLine> pieces = ParseVexaMarkup(text);
     for (std::size_t i = 0; i < pieces.size(); ++i) {
         const bool ended = i + 1 < pieces.size();   // followed by a "\n"
         if (!ended && pieces[i].empty()) {
@@ -127,7 +142,7 @@ void CWordObject::WriteText(const std::string& text, int, int, int, int, int, do
             m_blocks.push_back(std::move(block));
         }
         VexaBlock& paragraph = m_blocks.back();
-        AppendRuns(paragraph.lines.back(), pieces[i]);
+        AppendRuns(paragraph.lines.back(), std::move(pieces[i]));
         if (ended) {
             paragraph.open = false;
         }

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <map>
+#include <string_view>
 #include <utility>
 
 #include <nlohmann/json.hpp>
@@ -201,4 +203,34 @@ std::optional<VexaDialogTemplate> VexaLoadDialogTemplate(int id, std::string& er
         error = path + ": " + error;
     }
     return tpl;
+}
+
+const VexaDialogTemplate* VexaFindDialogTemplate(int id, std::string& error) {
+    // Parsed templates by the file they came from; the file's bytes are kept to tell a file
+    // that took the place of another at the same address.
+    struct Parsed {
+        std::string bytes;
+        VexaDialogTemplate tpl;
+    };
+    static std::map<std::pair<const VexaResourceFile*, int>, Parsed> cache;
+    const std::string path = "dialogs/" + std::to_string(id) + ".json";
+    const VexaResourceFile* file = VexaFindResourceInChain(path);
+    if (file == nullptr) {
+        error = "找不到对话框模板 " + std::to_string(id);
+        return nullptr;
+    }
+    const std::string_view bytes(reinterpret_cast<const char*>(file->data), file->size);
+    const auto key = std::make_pair(file, id);
+    if (const auto it = cache.find(key); it != cache.end() && it->second.bytes == bytes) {
+        return &it->second.tpl;
+    }
+    std::optional<VexaDialogTemplate> tpl = VexaLoadDialogTemplate(id, error);
+    if (!tpl) {
+        cache.erase(key);
+        return nullptr;
+    }
+    Parsed& parsed = cache[key];
+    parsed.bytes.assign(bytes);
+    parsed.tpl = std::move(*tpl);
+    return &parsed.tpl;
 }

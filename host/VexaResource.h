@@ -85,3 +85,6 @@ struct VexaDialogTemplate {
 std::optional<VexaDialogTemplate> VexaParseDialogTemplate(const std::string& json, std::string& error);
 // Loads template `id` through the resource chain (current resource handle first).
 std::optional<VexaDialogTemplate> VexaLoadDialogTemplate(int id, std::string& error);
+// The same, parsed once per template file and kept for the life of the program (a dialog is
+// created for every calculation a batch runs); nullptr with `error` set when it cannot be had.
+const VexaDialogTemplate* VexaFindDialogTemplate(int id, std::string& error);

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
+#include <optional>
 
 #include <fmt/format.h>
 
@@ -228,6 +230,16 @@ std::vector<VexaControlRef> VexaSession::FindAll(const std::string& keyOrLabel) 
                 return {VexaControlRef{p.page, fc.id, fc.key}};
             }
         }
+        for (const VexaFlagEntry& fe : p.page->GetFlagEntries()) {
+            if (StripSlash(fe.key) == wanted && p.page->HasControl(fe.id)) {
+                return {VexaControlRef{p.page, fe.id, fe.key, fe.entry}};
+            }
+        }
+        for (const char* key : p.page->GetDerivedKeys()) {
+            if (StripSlash(key) == wanted) {
+                return {VexaControlRef{p.page, 0, key, nullptr, true}};
+            }
+        }
     }
     std::vector<VexaControlRef> found;
     const std::string label = Trim(keyOrLabel);
@@ -280,6 +292,14 @@ std::vector<std::string> VexaSession::Names() const {
             const std::string label = Trim(p.page->GetLabelText(fc.id));
             names.push_back(label.empty() ? std::string(fc.key) : std::string(fc.key) + " (" + label + ")");
         }
+        for (const VexaFlagEntry& fe : p.page->GetFlagEntries()) {
+            if (p.page->HasControl(fe.id)) {
+                names.push_back(fmt::format("{} ({}：{})", fe.key, Trim(p.page->GetLabelText(fe.id)), fe.entry));
+            }
+        }
+        for (const char* key : p.page->GetDerivedKeys()) {
+            names.push_back(fmt::format("{} (计算得出)", key));
+        }
     }
     return names;
 }
@@ -297,13 +317,28 @@ VexaSetResult VexaSession::Set(const std::string& keyOrLabel, const std::string&
         return {VexaSetResult::UnknownKey,
                 fmt::format("标签“{}”对应多个输入项，请用参数键名：{}。", Trim(keyOrLabel), JoinItems(keys))};
     }
-    const VexaControlRef ref = found.front();
+    bool deferrable = false;
+    return SetRef(found.front(), keyOrLabel, value, deferrable);
+}
+
+VexaSetResult VexaSession::SetRef(const VexaControlRef& ref, const std::string& keyOrLabel, const std::string& value,
+                                  bool& deferrable) {
+    deferrable = false;
     CVexaCaltDlg& page = *ref.page;
+    if (ref.derived) {
+        m_dlg.AddMessage(VexaMessageKind::Advice,
+                         fmt::format("“{}”由计算得出，所给的值“{}”不用。", StripSlash(ref.key), value));
+        return {};
+    }
     CVexaControl& c = page.Control(ref.id);
     const std::string label = Trim(page.GetLabelText(ref.id));
     const std::string name = label.empty() ? keyOrLabel : label;
     if (!c.enabled || !c.visible) {
+        deferrable = true;
         return {VexaSetResult::Disabled, fmt::format("“{}”在当前选择下不可输入。", name)};
+    }
+    if (ref.flagEntry != nullptr) {
+        return SetFlag(ref, name, value, deferrable);
     }
 
     // What kind of value the bound field holds.
@@ -311,6 +346,21 @@ VexaSetResult VexaSession::Set(const std::string& keyOrLabel, const std::string&
     const VexaField* field = ref.key.empty() ? nullptr : FindField(fields, ref.key);
     const bool numberField = field && (std::holds_alternative<double*>(field->ptr) || std::holds_alternative<int*>(field->ptr));
     const bool indexField = field && std::holds_alternative<int*>(field->ptr);
+    const bool intField = indexField;
+    // A whole number for an int field: "3", also "3.0" or "1e3" (then given to the page as
+    // "3", "1000"); "3.5" or a number beyond the int range is refused, never cut.
+    auto wholeNumber = [&](std::string& text) {
+        double number = 0;
+        if (!ParseNumber(text, number) || number != std::floor(number) ||
+            number < double(std::numeric_limits<int>::min()) || number > double(std::numeric_limits<int>::max())) {
+            return false;
+        }
+        text = std::to_string(static_cast<int>(number));
+        return true;
+    };
+    auto notWhole = [&]() {
+        return VexaSetResult{VexaSetResult::BadValue, fmt::format("“{}”应为整数，而不是“{}”。", name, value)};
+    };
     const bool listField = field && std::holds_alternative<std::vector<int>*>(field->ptr);
     std::vector<int> listValues;
     if (listField && !ParseIntList(value, listValues)) {
@@ -324,7 +374,11 @@ VexaSetResult VexaSession::Set(const std::string& keyOrLabel, const std::string&
             if (numberField && !ParseNumber(value, number)) {
                 return {VexaSetResult::BadValue, fmt::format("“{}”应为数值，而不是“{}”。", name, value)};
             }
-            page.SetEditText(ref.id, value);
+            std::string text = value;
+            if (intField && !wholeNumber(text)) {
+                return notWhole();
+            }
+            page.SetEditText(ref.id, text);
             page.FireEvent(VexaEvent::KillFocus, ref.id);
             return {};
         }
@@ -337,14 +391,15 @@ VexaSetResult VexaSession::Set(const std::string& keyOrLabel, const std::string&
                     break;
                 }
             }
-            // A number names the entry that is that number with its unit ("3" → "3根").
+            // A number names the entry that is that number, with its unit or in another
+            // spelling ("3" → "3根", "1" → "1.0").
             double number = 0;
             if (index < 0 && numberField && ParseNumber(value, number)) {
                 for (std::size_t i = 0; i < c.items.size(); ++i) {
                     const char* start = c.items[i].c_str();
                     char* end = nullptr;
                     const double entry = std::strtod(start, &end);
-                    if (end != start && *end != '\0' && entry == number) {
+                    if (end != start && entry == number) {
                         index = static_cast<int>(i);
                         break;
                     }
@@ -370,10 +425,15 @@ VexaSetResult VexaSession::Set(const std::string& keyOrLabel, const std::string&
                 if (numberField && !ParseNumber(value, number)) {
                     return {VexaSetResult::BadValue, fmt::format("“{}”应为数值，而不是“{}”。", name, value)};
                 }
-                page.SetComboBoxText(ref.id, value);
+                std::string text = value;
+                if (intField && !wholeNumber(text)) {
+                    return notWhole();
+                }
+                page.SetComboBoxText(ref.id, text);
                 page.FireEvent(VexaEvent::KillFocus, ref.id);
                 return {};
             }
+            deferrable = true;  // another choice may fill the list with it
             return {VexaSetResult::BadValue,
                     fmt::format("“{}”没有“{}”这一项；可选：{}。", name, value, JoinItems(c.items))};
         }
@@ -418,6 +478,7 @@ VexaSetResult VexaSession::Set(const std::string& keyOrLabel, const std::string&
                         fmt::format("“{}”没有“{}”这一项；可选：{}。", name, value, JoinItems(captions))};
             }
             if (!page.Control(target).enabled) {
+                deferrable = true;
                 return {VexaSetResult::Disabled,
                         fmt::format("“{}”在当前选择下不可输入。", Trim(page.Control(target).text))};
             }
@@ -539,4 +600,347 @@ VexaSetResult VexaSession::PickSection(const VexaControlRef& ref, const std::str
         }
     }
     return {};
+}
+
+VexaSetResult VexaSession::SetFlag(const VexaControlRef& ref, const std::string& name, const std::string& value,
+                                   bool& deferrable) {
+    CVexaCaltDlg& page = *ref.page;
+    const CVexaControl& c = page.Control(ref.id);
+    if (value != "0" && value != "1") {
+        return {VexaSetResult::BadValue,
+                fmt::format("“{}”的“{}”应为 0 或 1，而不是“{}”。", name, ref.flagEntry, value)};
+    }
+    const auto entry = std::find(c.items.begin(), c.items.end(), std::string(ref.flagEntry));
+    if (entry == c.items.end()) {
+        deferrable = true;
+        return {VexaSetResult::BadValue,
+                fmt::format("“{}”没有“{}”这一项；可选：{}。", name, ref.flagEntry, JoinItems(c.items))};
+    }
+    const int flagIndex = static_cast<int>(entry - c.items.begin());
+    if (value == "1") {
+        page.SetComboBoxIndex(ref.id, flagIndex);
+        page.FireEvent(VexaEvent::SelChange, ref.id);
+        return {};
+    }
+    if (c.sel != flagIndex) {
+        return {};  // already a value of its own
+    }
+    // The value the list stood for while the flag was on (its own field, as the page keeps it),
+    // else its first other entry.
+    page.SaveToParam(page.GetParam());
+    int target = -1;
+    for (const VexaFieldControl& fc : page.GetFieldControls()) {
+        if (fc.id != ref.id) {
+            continue;
+        }
+        const std::vector<VexaField> fields = page.GetBoundFields();
+        if (const VexaField* field = FindField(fields, fc.key)) {
+            const std::string text = VexaFieldText(*field);
+            double number = 0;
+            for (std::size_t i = 0; i < c.items.size() && target < 0; ++i) {
+                double entryNumber = 0;
+                if (static_cast<int>(i) != flagIndex &&
+                    (c.items[i] == text ||
+                     (ParseNumber(text, number) && ParseNumber(c.items[i], entryNumber) && entryNumber == number))) {
+                    target = static_cast<int>(i);
+                }
+            }
+        }
+    }
+    for (std::size_t i = 0; i < c.items.size() && target < 0; ++i) {
+        if (static_cast<int>(i) != flagIndex) {
+            target = static_cast<int>(i);
+        }
+    }
+    if (target < 0) {
+        return {VexaSetResult::BadValue, fmt::format("“{}”只有“{}”这一项。", name, ref.flagEntry)};
+    }
+    page.SetComboBoxIndex(ref.id, target);
+    page.FireEvent(VexaEvent::SelChange, ref.id);
+    return {};
+}
+
+namespace {
+// What the user sees of a control that a setting changed: its text, its selection, its check
+// and, for a radio button, which radio of its group is chosen.
+struct ControlState {
+    std::string text;
+    int sel = -1;
+    bool checked = false;
+    int chosen = 0;
+    bool operator==(const ControlState&) const = default;
+};
+
+ControlState StateOf(const CVexaCaltDlg& page, int id) {
+    const CVexaControl& c = page.Control(id);
+    ControlState state{c.text, c.sel, c.checked, 0};
+    if (c.kind == VexaCtrlKind::Radio) {
+        for (int other : page.ControlOrder()) {
+            const CVexaControl& o = page.Control(other);
+            if (o.kind == VexaCtrlKind::Radio && o.group == c.group && o.checked) {
+                state.chosen = other;
+            }
+        }
+        state.checked = false;
+    }
+    return state;
+}
+
+// A control whose setting governs others: a list to choose from, a check box, a radio button.
+bool IsChoice(const CVexaCaltDlg& page, const VexaControlRef& ref) {
+    if (ref.flagEntry != nullptr) {
+        return true;
+    }
+    if (ref.derived) {
+        return false;
+    }
+    switch (page.Control(ref.id).kind) {
+        case VexaCtrlKind::DropList:
+        case VexaCtrlKind::Combo:
+        case VexaCtrlKind::Check:
+        case VexaCtrlKind::Radio:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// Settings whose control holds one value the user can see (buttons open dialogs; list boxes
+// are filled by moves).
+bool HasVisibleValue(const CVexaCaltDlg& page, int id) {
+    const VexaCtrlKind kind = page.Control(id).kind;
+    return kind != VexaCtrlKind::Button && kind != VexaCtrlKind::ListBox;
+}
+
+// The first of the two keys a section picker's button is bound to (the family, then the row).
+bool IsSectionFamily(const CVexaCaltDlg& page, const VexaControlRef& ref) {
+    if (ref.derived || page.Control(ref.id).kind != VexaCtrlKind::Button) {
+        return false;
+    }
+    std::vector<std::string> keys;
+    for (const VexaFieldControl& fc : page.GetFieldControls()) {
+        if (fc.id == ref.id) {
+            keys.push_back(fc.key);
+        }
+    }
+    return keys.size() == 2 && keys.front() == ref.key;
+}
+
+std::string JoinChoices(const std::vector<std::string>& values) {
+    std::string out;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        out += (i == 0 ? "" : i + 1 == values.size() ? "或" : "、") + ("“" + values[i] + "”");
+    }
+    return out;
+}
+}  // namespace
+
+VexaSetResult VexaSession::SetAll(const std::vector<std::pair<std::string, std::string>>& sets,
+                                  const std::function<bool()>& applied, std::size_t* failed) {
+    struct Pending {
+        std::size_t index;
+        VexaControlRef ref;
+        bool done = false;
+        VexaSetResult last;
+        ControlState after;
+    };
+    std::vector<Pending> order;
+    std::vector<Pending> values;
+    for (std::size_t i = 0; i < sets.size(); ++i) {
+        const std::vector<VexaControlRef> found = FindAll(sets[i].first);
+        if (found.size() != 1) {
+            if (failed != nullptr) {
+                *failed = i;
+            }
+            return Set(sets[i].first, sets[i].second);  // the same message as one Set gives
+        }
+        Pending p{i, found.front()};
+        (IsChoice(*p.ref.page, p.ref) ? order : values).push_back(p);
+    }
+    // A section family chooses the table the row is taken from: it goes before the rows.
+    std::stable_partition(values.begin(), values.end(), [](const Pending& p) { return IsSectionFamily(*p.ref.page, p.ref); });
+    order.insert(order.end(), values.begin(), values.end());
+
+    auto refuse = [&](const Pending& p, VexaSetResult r) {
+        if (failed != nullptr) {
+            *failed = p.index;
+        }
+        return r;
+    };
+    // Passes over what is left until a pass takes nothing more.
+    for (bool progress = true; progress;) {
+        progress = false;
+        for (Pending& p : order) {
+            if (p.done) {
+                continue;
+            }
+            bool deferrable = false;
+            p.last = SetRef(p.ref, sets[p.index].first, sets[p.index].second, deferrable);
+            if (p.last.status == VexaSetResult::Ok) {
+                p.done = true;
+                progress = true;
+                if (!p.ref.derived) {
+                    p.after = StateOf(*p.ref.page, p.ref.id);
+                }
+                if (applied && !applied()) {
+                    return refuse(p, {VexaSetResult::Refused, {}});
+                }
+            } else if (!deferrable) {
+                return refuse(p, p.last);
+            }
+        }
+    }
+    for (const Pending& p : order) {
+        if (!p.done) {
+            VexaSetResult r = p.last;
+            if (r.status == VexaSetResult::Disabled) {
+                const std::string label = Trim(p.ref.page->GetLabelText(p.ref.id));
+                r.message = DisabledMessage(p.ref, label.empty() ? sets[p.index].first : label);
+            }
+            return refuse(p, r);
+        }
+    }
+    // A later choice may have refilled or reset what an earlier setting put in: put it in again
+    // (the last setting of each control counts).
+    for (int round = 0; round < 2; ++round) {
+        bool again = false;
+        for (std::size_t k = 0; k < order.size(); ++k) {
+            Pending& p = order[k];
+            if (p.ref.derived || !HasVisibleValue(*p.ref.page, p.ref.id)) {
+                continue;
+            }
+            const bool overridden = std::any_of(order.begin() + static_cast<std::ptrdiff_t>(k) + 1, order.end(),
+                                                [&](const Pending& q) {
+                                                    return q.ref.page == p.ref.page && q.ref.id == p.ref.id;
+                                                });
+            if (overridden || StateOf(*p.ref.page, p.ref.id) == p.after) {
+                continue;
+            }
+            bool deferrable = false;
+            const VexaSetResult r = SetRef(p.ref, sets[p.index].first, sets[p.index].second, deferrable);
+            if (r.status != VexaSetResult::Ok) {
+                VexaSetResult out = r;
+                if (r.status == VexaSetResult::Disabled) {
+                    const std::string label = Trim(p.ref.page->GetLabelText(p.ref.id));
+                    out.message = DisabledMessage(p.ref, label.empty() ? sets[p.index].first : label);
+                }
+                return refuse(p, out);
+            }
+            p.after = StateOf(*p.ref.page, p.ref.id);
+            again = true;
+            if (applied && !applied()) {
+                return refuse(p, {VexaSetResult::Refused, {}});
+            }
+        }
+        if (!again) {
+            break;
+        }
+    }
+    return {};
+}
+
+std::string VexaSession::DisabledMessage(const VexaControlRef& ref, const std::string& name) {
+    const std::string plain = fmt::format("“{}”在当前选择下不可输入。", name);
+    // What the tries say (range checks, message boxes) is not for the user.
+    struct MessagesKept {
+        CVexaTabDlg& dlg;
+        std::vector<VexaMessage> saved = dlg.GetMessages();
+        ~MessagesKept() {
+            dlg.ClearMessages();
+            for (const VexaMessage& m : saved) {
+                dlg.AddMessage(m.kind, m.text);
+            }
+        }
+    } kept{m_dlg};
+    auto usable = [&]() {
+        const CVexaControl& c = ref.page->Control(ref.id);
+        return c.enabled && c.visible;
+    };
+    // Tries the choices of the field's page, then of the other pages, each on its own: every
+    // entry of a list, both states of a check box, every radio of a group; each is put back.
+    std::vector<CVexaCaltDlg*> pages{ref.page};
+    for (const VexaTabPage& p : m_dlg.GetPages()) {
+        if (p.page != ref.page && p.page->IsCreated()) {
+            pages.push_back(p.page);
+        }
+    }
+    for (CVexaCaltDlg* page : pages) {
+        std::vector<int> groupsSeen;
+        for (int id : page->ControlOrder()) {
+            if (page == ref.page && id == ref.id) {
+                continue;
+            }
+            CVexaControl& c = page->Control(id);
+            if (!c.enabled || !c.visible) {
+                continue;
+            }
+            const std::string choice = Trim(page->GetLabelText(id));
+            std::vector<std::string> enabling;
+            if (c.kind == VexaCtrlKind::DropList || c.kind == VexaCtrlKind::Combo) {
+                const int sel = c.sel;
+                const std::string text = c.text;
+                const std::vector<std::string> items = c.items;
+                for (std::size_t i = 0; i < items.size(); ++i) {
+                    page->SetComboBoxIndex(id, static_cast<int>(i));
+                    page->FireEvent(VexaEvent::SelChange, id);
+                    if (usable()) {
+                        enabling.push_back(items[i]);
+                    }
+                }
+                if (sel >= 0) {
+                    page->SetComboBoxIndex(id, sel);
+                } else {
+                    page->SetComboBoxText(id, text);
+                }
+                page->FireEvent(VexaEvent::SelChange, id);
+                if (!enabling.empty() && enabling.size() < items.size()) {
+                    return fmt::format("“{}”在当前选择下不可输入：“{}”选为{}时才可输入。", name, choice,
+                                       JoinChoices(enabling));
+                }
+            } else if (c.kind == VexaCtrlKind::Check) {
+                const bool was = c.checked;
+                page->SetCheckData(id, was ? 0 : 1);
+                page->FireEvent(VexaEvent::Clicked, id);
+                const bool lifted = usable();
+                page->SetCheckData(id, was ? 1 : 0);
+                page->FireEvent(VexaEvent::Clicked, id);
+                if (lifted) {
+                    return fmt::format("“{}”在当前选择下不可输入：{}“{}”时才可输入。", name, was ? "不勾选" : "勾选",
+                                       choice);
+                }
+            } else if (c.kind == VexaCtrlKind::Radio &&
+                       std::find(groupsSeen.begin(), groupsSeen.end(), c.group) == groupsSeen.end()) {
+                groupsSeen.push_back(c.group);
+                std::vector<int> group;
+                int chosen = 0;
+                for (int other : page->ControlOrder()) {
+                    const CVexaControl& o = page->Control(other);
+                    if (o.kind == VexaCtrlKind::Radio && o.group == c.group) {
+                        group.push_back(other);
+                        if (o.checked) {
+                            chosen = other;
+                        }
+                    }
+                }
+                for (int radio : group) {
+                    if (radio == chosen || !page->Control(radio).enabled) {
+                        continue;
+                    }
+                    page->SetCheckData(radio, 1);
+                    page->FireEvent(VexaEvent::Clicked, radio);
+                    if (usable()) {
+                        enabling.push_back(Trim(page->Control(radio).text));
+                    }
+                }
+                if (chosen != 0) {
+                    page->SetCheckData(chosen, 1);
+                    page->FireEvent(VexaEvent::Clicked, chosen);
+                }
+                if (!enabling.empty()) {
+                    return fmt::format("“{}”在当前选择下不可输入：选择{}时才可输入。", name, JoinChoices(enabling));
+                }
+            }
+        }
+    }
+    return plain;
 }

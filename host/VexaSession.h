@@ -2,8 +2,10 @@
 // Used by the terminal program and by the tests; knows nothing of a terminal.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "CVexaTabDlg.h"
@@ -20,6 +22,8 @@ struct VexaControlRef {
     CVexaCaltDlg* page = nullptr;
     int id = 0;
     std::string key;
+    const char* flagEntry = nullptr;  // a flag set through this entry of the list `id`
+    bool derived = false;             // a calculated field (id 0): its value is not used
 };
 
 class VexaSession {
@@ -42,12 +46,33 @@ public:
     // to two text fields (section family, then row) is a section picker: the family alone is
     // remembered, the row ("NAME" or "FAMILY/NAME", also by the button's label) is chosen in
     // the picker the button opens.
+    // A field bound to an int takes only a whole number (a list entry by its text aside).
+    // A flag without a control of its own (GetFlagEntries) takes 0 or 1 through its entry.
     VexaSetResult Set(const std::string& keyOrLabel, const std::string& value);
+
+    // Applies several settings whatever their order, as a user who knows the pages would: first
+    // the choices (drop lists, editable lists, check boxes, radio buttons, flags) in the order
+    // given, a choice that is disabled or lacks the entry until another choice is made taken
+    // after it; then the values in the order given, likewise. A setting that a later choice
+    // overwrote (a list refilled, an edit reset) is applied again. A field still disabled after
+    // every choice is refused with a message naming the choice that enables it.
+    // `applied` runs after each setting taken and may stop the run (returns false). On a refusal,
+    // `failed` is the index of the setting refused.
+    VexaSetResult SetAll(const std::vector<std::pair<std::string, std::string>>& sets,
+                         const std::function<bool()>& applied, std::size_t* failed = nullptr);
 
 private:
     // Every control answering to a key (at most one) or a label.
     std::vector<VexaControlRef> FindAll(const std::string& keyOrLabel) const;
+    // Set on a control found; `deferrable` tells a refusal that a choice made later may lift
+    // (a disabled control, an entry the list does not hold yet).
+    VexaSetResult SetRef(const VexaControlRef& ref, const std::string& keyOrLabel, const std::string& value,
+                         bool& deferrable);
+    VexaSetResult SetFlag(const VexaControlRef& ref, const std::string& name, const std::string& value,
+                          bool& deferrable);
     VexaSetResult PickSection(const VexaControlRef& ref, const std::string& value);
+    // "“X”在当前选择下不可输入…" with the choice of the same page (or another) that enables X.
+    std::string DisabledMessage(const VexaControlRef& ref, const std::string& name);
 
     CVexaTabDlg& m_dlg;
     std::map<const CVexaCaltDlg*, std::string> m_pendingFamily;  // family set before its row

@@ -64,6 +64,12 @@ std::span<const VexaMsgMapEntry> CBrickCarryandHeinghtThickDlg::GetMessageMap() 
 
 std::span<const VexaFieldControl> CBrickCarryandHeinghtThickDlg::GetFieldControls() const { return kFieldControls; }
 
+// H0 follows from the scheme and the heights; the result line is the calculation's.
+std::span<const char* const> CBrickCarryandHeinghtThickDlg::GetDerivedKeys() const {
+    static const char* const keys[] = {"m_dHo", "m_strResult"};
+    return keys;
+}
+
 std::string CBrickCarryandHeinghtThickDlg::SpacingLabel(bool wholeWall, bool hasDoor, bool hasPillar, bool hasColumn) {
     if (hasPillar && (wholeWall || hasDoor)) {
         return "壁柱间距s";

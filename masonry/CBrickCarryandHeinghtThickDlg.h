@@ -92,6 +92,7 @@ public:
     using CVexaCaltDlg::VerifyData;
 
     std::span<const VexaFieldControl> GetFieldControls() const override;
+    std::span<const char* const> GetDerivedKeys() const override;
 
     // The label of the spacing entry s for the checking range and the ticked options.
     static std::string SpacingLabel(bool wholeWall, bool hasDoor, bool hasPillar, bool hasColumn);

@@ -59,6 +59,12 @@ std::span<const VexaMsgMapEntry> CLocalSufferBearDlg::GetMessageMap() const {
 
 std::span<const VexaFieldControl> CLocalSufferBearDlg::GetFieldControls() const { return kFieldControls; }
 
+// The result line is the calculation's.
+std::span<const char* const> CLocalSufferBearDlg::GetDerivedKeys() const {
+    static const char* const keys[] = {"m_strResult"};
+    return keys;
+}
+
 int CLocalSufferBearDlg::PictureIndex(int calType, int bolsterType) {
     switch (calType) {
         case CLocalSufferBearParam::kUniform: return std::clamp(bolsterType, 0, 3);

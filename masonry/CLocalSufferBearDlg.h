@@ -77,6 +77,7 @@ public:
     using CVexaCaltDlg::VerifyData;
 
     std::span<const VexaFieldControl> GetFieldControls() const override;
+    std::span<const char* const> GetDerivedKeys() const override;
 
     // Picture strip index for a calculation type and support type (0 … 13); the strip shows
     // "LOCALSUFFERBEAR<index + 1>".

@@ -59,6 +59,12 @@ std::span<const VexaMsgMapEntry> CTiltBeamDrawDlg::GetMessageMap() const {
 
 std::span<const VexaFieldControl> CTiltBeamDrawDlg::GetFieldControls() const { return kFieldControls; }
 
+// Roof beam or floor beam follows from the calculation.
+std::span<const char* const> CTiltBeamDrawDlg::GetDerivedKeys() const {
+    static const char* const keys[] = {"QUORCADH_TLHZH/m_strBeamPos"};
+    return keys;
+}
+
 std::vector<VexaField> CTiltBeamDrawDlg::GetBoundFields() {
     return VexaPrefixFields(m_drawParam.GetFields(), std::string(kSection) + "/");
 }

@@ -80,6 +80,7 @@ public:
     int ValidateData() override;
 
     std::span<const VexaFieldControl> GetFieldControls() const override;
+    std::span<const char* const> GetDerivedKeys() const override;
     // The drawing parameters, keys "QUORCADH_TLHZH/<key>".
     std::vector<VexaField> GetBoundFields() override;
     int GetDrawButtonId() const override { return IDC_BUTTON_DRAW; }

@@ -35,6 +35,12 @@ const VexaFieldControl kFieldControls[] = {
     {"m_strConcreteLevel", CpegIntensionDlg::IDC_COMBO_GRADE},
 };
 
+// ψc and γz are "自动" by a flag of their own, chosen through that entry of their lists.
+const VexaFlagEntry kFlagEntries[] = {
+    {"m_bAutoWorkCondition", CpegIntensionDlg::IDC_COMBO_WORKCOND, kAuto},
+    {"m_bAutodrz", CpegIntensionDlg::IDC_COMBO_RZ, kAuto},
+};
+
 }  // namespace
 
 CpegIntensionDlg::CpegIntensionDlg(CVexaDlg* parent) : CVexaCaltDlg(kTemplateId, parent) {}
@@ -56,6 +62,14 @@ std::span<const VexaMsgMapEntry> CpegIntensionDlg::GetMessageMap() const {
 }
 
 std::span<const VexaFieldControl> CpegIntensionDlg::GetFieldControls() const { return kFieldControls; }
+
+// The result line is the calculation's.
+std::span<const char* const> CpegIntensionDlg::GetDerivedKeys() const {
+    static const char* const keys[] = {"m_strResult"};
+    return keys;
+}
+
+std::span<const VexaFlagEntry> CpegIntensionDlg::GetFlagEntries() const { return kFlagEntries; }
 
 int CpegIntensionDlg::OnInitDialog() {
     const int result = CVexaCaltDlg::OnInitDialog();

@@ -69,6 +69,8 @@ public:
     using CVexaCaltDlg::VerifyData;
 
     std::span<const VexaFieldControl> GetFieldControls() const override;
+    std::span<const char* const> GetDerivedKeys() const override;
+    std::span<const VexaFlagEntry> GetFlagEntries() const override;
 
     // Event handlers.
     void OnSelchangeKnown();

@@ -13,6 +13,10 @@ packages=(
   # the book formats: Word (libzip), PDF (cairo, pango), pictures (librsvg); the PDF's fonts:
   # a Song (Ming) face for Chinese, Times New Roman's metric twin for Latin text
   libzip-dev libcairo2-dev libpango1.0-dev librsvg2-dev fonts-arphic-uming fonts-liberation2
+  # member tables and results of `vexa batch` (XLSX; read with libzip)
+  libxlsxwriter-dev
+  # the fuzz targets: clang with libFuzzer and the sanitizer runtimes
+  clang libclang-rt-dev
   # test-only: a second reader of the drawings, and SVG to PNG; a second reader of the Word
   # books (LibreOffice converts them to PDF) and the PDF tools that read the books' text
   python3-ezdxf librsvg2-bin libreoffice-writer-nogui poppler-utils

@@ -97,6 +97,12 @@ std::span<const VexaMsgMapEntry> CSteelBeamInputDlg::GetMessageMap() const {
 
 std::span<const VexaFieldControl> CSteelBeamInputDlg::GetFieldControls() const { return kFieldControls; }
 
+// The steel section's kind, plates, properties and strengths follow from the section chosen.
+std::span<const char* const> CSteelBeamInputDlg::GetDerivedKeys() const {
+    static const char* const keys[] = {"/m_nKind", "/m_dStlH", "/m_dStlB", "/m_dStlTw", "/m_dStlTf", "/m_dAaf", "/m_dAaff", "/m_dIa", "/m_dIc", "/m_dIss", "/m_dWss", "/m_dYs", "/m_dEss", "/m_dfa", "/m_dfssv"};
+    return keys;
+}
+
 CSteelBeamCalParam* CSteelBeamInputDlg::Param() const { return dynamic_cast<CSteelBeamCalParam*>(GetParam()); }
 
 int CSteelBeamInputDlg::OnInitDialog() {

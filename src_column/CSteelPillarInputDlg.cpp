@@ -107,6 +107,13 @@ std::span<const VexaMsgMapEntry> CSteelPillarInputDlg::GetMessageMap() const {
 
 std::span<const VexaFieldControl> CSteelPillarInputDlg::GetFieldControls() const { return kFieldControls; }
 
+std::span<const char* const> CSteelPillarInputDlg::GetDerivedKeys() const {
+    static const char* const keys[] = {"/m_nKind", "/m_dStlH", "/m_dStlB", "/m_dStlTw", "/m_dStlTf", "/m_dAaf",
+                                       "/m_dAaff", "/m_dIa", "/m_dIc", "/m_dIss", "/m_dWss", "/m_dYs",
+                                       "/m_dEss", "/m_dEa", "/m_dfa", "/m_dfssv", "/m_strHoopStyle"};
+    return keys;
+}
+
 int CSteelPillarInputDlg::OnInitDialog() {
     const int result = CVexaCaltDlg::OnInitDialog();
     CStringArray list;

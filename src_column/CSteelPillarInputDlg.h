@@ -108,6 +108,8 @@ public:
     using CVexaCaltDlg::VerifyData;
 
     std::span<const VexaFieldControl> GetFieldControls() const override;
+    // The chosen section's properties and the fixed hoop style: persisted, not entered.
+    std::span<const char* const> GetDerivedKeys() const override;
 
     // Event handlers.
     void OnButtonPick();

@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include <fmt/format.h>
+
 #include "CVexaSave.h"
 
 namespace fs = std::filesystem;
@@ -426,6 +428,118 @@ TEST_F(CVexaSaveTest, DefaultPathFollowsTheEnvironment) {
         } else {
             unsetenv(names[i]);
         }
+    }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(CVexaSaveTest, ASnapshotReadsTheStoreAndNeverWritesIt) {
+    const std::string path = PathIn("store.db");
+    OpenStore(path);
+    CVexaSave::SetValue("LFKZHJSm_dB", 250.0);
+    CVexaSave::SetValue("LFKZHJSm_nFirstNum", 3);
+    CVexaSave::SetValue("LFKZHJSm_strBlockNum", std::string("L-7"));
+    CVexaSave::SetValue("ZFJm_ary", std::vector<int>{8, 10});
+    CVexaSave::Close();
+    const std::string before = ReadBytes(path);
+
+    std::string error;
+    ASSERT_TRUE(CVexaSave::OpenSnapshot(path, error)) << error;
+    EXPECT_TRUE(CVexaSave::IsOpen());
+    EXPECT_TRUE(CVexaSave::IsSnapshot());
+    double b = 0;
+    int n = 0;
+    std::string number;
+    std::vector<int> ary;
+    EXPECT_EQ(CVexaSave::GetValue("LFKZHJSm_dB", b, 200.0), 1);
+    EXPECT_EQ(b, 250.0);
+    EXPECT_EQ(CVexaSave::GetValue("LFKZHJSm_nFirstNum", n, 2), 1);
+    EXPECT_EQ(n, 3);
+    EXPECT_EQ(CVexaSave::GetValue("LFKZHJSm_strBlockNum", number, ""), 1);
+    EXPECT_EQ(number, "L-7");
+    EXPECT_EQ(CVexaSave::GetValue("ZFJm_ary", ary, {}), 1);
+    EXPECT_EQ(ary, (std::vector<int>{8, 10}));
+    EXPECT_EQ(CVexaSave::Keys("LFKZHJS"),
+              (std::vector<std::string>{"LFKZHJSm_dB", "LFKZHJSm_nFirstNum", "LFKZHJSm_strBlockNum"}));
+    // Writes are dropped: the copy and the file stay as they were.
+    EXPECT_EQ(CVexaSave::SetValue("LFKZHJSm_dB", 300.0), 0);
+    {
+        CVexaSaveBatch batch;
+        EXPECT_EQ(CVexaSave::SetValue("new", 1), 0);
+    }
+    EXPECT_EQ(CVexaSave::GetValue("LFKZHJSm_dB", b, 200.0), 1);
+    EXPECT_EQ(b, 250.0);
+    CVexaSave::Close();
+    EXPECT_FALSE(CVexaSave::IsSnapshot());
+    EXPECT_EQ(ReadBytes(path), before);
+}
+
+TEST_F(CVexaSaveTest, ASnapshotOfNoFileIsEmptyAndCreatesNothing) {
+    const std::string path = PathIn("absent.db");
+    std::string error;
+    ASSERT_TRUE(CVexaSave::OpenSnapshot(path, error)) << error;
+    int n = 0;
+    EXPECT_EQ(CVexaSave::GetValue("k", n, 5), 0);
+    EXPECT_EQ(n, 5);
+    CVexaSave::Close();
+    EXPECT_FALSE(fs::exists(path));
+    // Foreign files are refused as Open refuses them.
+    WriteBytes(PathIn("notes.txt"), "not a store");
+    EXPECT_FALSE(CVexaSave::OpenSnapshot(PathIn("notes.txt"), error));
+    EXPECT_EQ(error, "参数库文件 " + PathIn("notes.txt") + " 不是 vexa 参数库，未作任何改动。");
+}
+
+// Processes that create and write one new store at the same moment all succeed, and every
+// value of each is there afterwards.
+TEST_F(CVexaSaveTest, ProcessesCreatingAndWritingOneStoreTogetherAllSucceed) {
+    for (int round = 0; round < 10; ++round) {
+        const std::string path = PathIn("shared-" + std::to_string(round) + ".db");
+        constexpr int kWriters = 4;
+        int go[2];
+        ASSERT_EQ(::pipe(go), 0);
+        std::vector<pid_t> pids;
+        for (int w = 0; w < kWriters; ++w) {
+            const pid_t pid = ::fork();
+            ASSERT_GE(pid, 0);
+            if (pid == 0) {
+                ::close(go[1]);
+                char c;
+                (void)!::read(go[0], &c, 1);  // all start together
+                std::string error;
+                if (!CVexaSave::Open(path, error)) {
+                    ::_exit(10);
+                }
+                int written = 0;
+                {
+                    CVexaSaveBatch batch;
+                    for (int k = 0; k < 20; ++k) {
+                        written += CVexaSave::SetValue(fmt::format("w{}k{}", w, k), w * 100 + k);
+                    }
+                }
+                written += CVexaSave::SetValue(fmt::format("w{}single", w), std::string("done"));
+                CVexaSave::Close();
+                ::_exit(written == 21 ? 0 : 11);
+            }
+            pids.push_back(pid);
+        }
+        ::close(go[0]);
+        ::close(go[1]);  // the start signal
+        for (pid_t pid : pids) {
+            int status = 0;
+            ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "round " << round << " status " << status;
+        }
+        OpenStore(path);
+        for (int w = 0; w < kWriters; ++w) {
+            for (int k = 0; k < 20; ++k) {
+                int v = -1;
+                EXPECT_EQ(CVexaSave::GetValue(fmt::format("w{}k{}", w, k), v, -1), 1);
+                EXPECT_EQ(v, w * 100 + k);
+            }
+        }
+        CVexaSave::Close();
     }
 }
 

@@ -59,3 +59,10 @@ TEST_F(FileWrite, AFailureLeavesTheOldFileAndNoTemporaryFile) {
     EXPECT_TRUE(fs::is_directory(m_dir / "folder.pdf" / "inside"));
     EXPECT_EQ(Names(m_dir), (std::vector<std::string>{"book.pdf", "folder.pdf"}));
 }
+
+TEST_F(FileWrite, AFolderThatCannotBeMadeFailsLeavingNothing) {
+    VexaWriteFile((m_dir / "books").string(), "a file where the folder should be");
+    EXPECT_FALSE(VexaWriteFileWhole((m_dir / "books" / "0001-L-1.html").string(), "<p>计算书</p>"));
+    EXPECT_EQ(VexaReadFile((m_dir / "books").string()), "a file where the folder should be");
+    EXPECT_EQ(Names(m_dir), std::vector<std::string>{"books"});
+}
