@@ -2,6 +2,8 @@
 #include "VexaResource.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 #include <cstring>
 #include <map>
 #include <string_view>
@@ -128,6 +130,35 @@ const char* VexaCtrlKindName(VexaCtrlKind kind) {
     return "?";
 }
 
+namespace {
+
+// A whole number of a template that fits an int; anything else (a fraction, 1e300, a text) is a
+// format error rather than a conversion whose result is undefined.
+struct VexaTemplateError {
+    std::string what;
+};
+
+int TemplateInt(const nlohmann::json& j, const std::string& what) {
+    if (j.is_number_unsigned()) {
+        const auto v = j.get<std::uint64_t>();
+        if (v <= static_cast<std::uint64_t>(std::numeric_limits<int>::max())) {
+            return static_cast<int>(v);
+        }
+    } else if (j.is_number_integer()) {
+        const auto v = j.get<std::int64_t>();
+        if (v >= std::numeric_limits<int>::min() && v <= std::numeric_limits<int>::max()) {
+            return static_cast<int>(v);
+        }
+    }
+    throw VexaTemplateError{what + " 应为整数"};
+}
+
+int TemplateInt(const nlohmann::json& obj, const char* key, const std::string& what) {
+    return obj.contains(key) ? TemplateInt(obj.at(key), what) : 0;
+}
+
+}  // namespace
+
 std::optional<VexaDialogTemplate> VexaParseDialogTemplate(const std::string& text, std::string& error) {
     using nlohmann::json;
     json doc = json::parse(text, nullptr, false);
@@ -137,13 +168,13 @@ std::optional<VexaDialogTemplate> VexaParseDialogTemplate(const std::string& tex
     }
     try {
         VexaDialogTemplate tpl;
-        tpl.id = doc.value("id", 0);
+        tpl.id = TemplateInt(doc, "id", "id");
         tpl.caption = doc.value("caption", std::string());
-        tpl.width = doc.value("width", 0);
-        tpl.height = doc.value("height", 0);
+        tpl.width = TemplateInt(doc, "width", "width");
+        tpl.height = TemplateInt(doc, "height", "height");
         for (const json& c : doc.value("controls", json::array())) {
             VexaCtrlTemplate ctrl;
-            ctrl.id = c.at("id").get<int>();
+            ctrl.id = TemplateInt(c.at("id"), "控件的 id");
             ctrl.name = c.value("name", std::string());
             const std::string kind = c.at("kind").get<std::string>();
             const auto* found = std::find_if(std::begin(kKinds), std::end(kKinds),
@@ -155,19 +186,20 @@ std::optional<VexaDialogTemplate> VexaParseDialogTemplate(const std::string& tex
             ctrl.kind = *found;
             ctrl.text = c.value("text", std::string());
             ctrl.items = c.value("items", std::vector<std::string>());
-            ctrl.label = c.value("label", 0);
-            ctrl.group = c.value("group", 0);
+            ctrl.label = TemplateInt(c, "label", "控件 " + std::to_string(ctrl.id) + " 的 label");
+            ctrl.group = TemplateInt(c, "group", "控件 " + std::to_string(ctrl.id) + " 的 group");
             ctrl.picture = c.value("picture", std::string());
             if (c.contains("rect")) {
-                const auto rect = c.at("rect").get<std::vector<int>>();
-                if (rect.size() != 4) {
+                const nlohmann::json& r = c.at("rect");
+                if (!r.is_array() || r.size() != 4) {
                     error = "控件 " + std::to_string(ctrl.id) + " 的 rect 应有 4 个数";
                     return std::nullopt;
                 }
-                ctrl.x = rect[0];
-                ctrl.y = rect[1];
-                ctrl.cx = rect[2];
-                ctrl.cy = rect[3];
+                const std::string what = "控件 " + std::to_string(ctrl.id) + " 的 rect";
+                ctrl.x = TemplateInt(r[0], what);
+                ctrl.y = TemplateInt(r[1], what);
+                ctrl.cx = TemplateInt(r[2], what);
+                ctrl.cy = TemplateInt(r[3], what);
             }
             ctrl.readOnly = c.value("readonly", false);
             ctrl.multiLine = c.value("multiline", false);
@@ -183,6 +215,9 @@ std::optional<VexaDialogTemplate> VexaParseDialogTemplate(const std::string& tex
         return tpl;
     } catch (const json::exception& e) {
         error = std::string("对话框模板格式错误: ") + e.what();
+        return std::nullopt;
+    } catch (const VexaTemplateError& e) {
+        error = "对话框模板格式错误: " + e.what;
         return std::nullopt;
     }
 }

@@ -274,6 +274,15 @@ TEST(DialogTemplate, MalformedTemplatesAreRefusedWithAReason) {
     EXPECT_FALSE(VexaParseDialogTemplate(R"({"id":1,"controls":[{"id":1,"kind":"edit"},{"id":1,"kind":"edit"}]})", error));
     EXPECT_EQ(error, "控件编号重复: 1");
     EXPECT_FALSE(VexaParseDialogTemplate(R"({"id":1,"controls":[{"id":2,"kind":"edit","rect":[1,2]}]})", error));
+    // Numbers that are not whole or do not fit an int are refused, never converted.
+    EXPECT_FALSE(VexaParseDialogTemplate(R"({"id":1,"controls":[{"id":2,"kind":"edit","rect":[1,2,1e300,4]}]})", error));
+    EXPECT_EQ(error, "对话框模板格式错误: 控件 2 的 rect 应为整数");
+    EXPECT_FALSE(VexaParseDialogTemplate(R"({"id":1.5,"controls":[]})", error));
+    EXPECT_EQ(error, "对话框模板格式错误: id 应为整数");
+    EXPECT_FALSE(VexaParseDialogTemplate(R"({"id":1,"controls":[{"id":4294967297,"kind":"edit"}]})", error));
+    EXPECT_EQ(error, "对话框模板格式错误: 控件的 id 应为整数");
+    EXPECT_FALSE(VexaParseDialogTemplate(R"({"id":1,"controls":[{"id":3,"kind":"edit","label":-1e10}]})", error));
+    EXPECT_EQ(error, "对话框模板格式错误: 控件 3 的 label 应为整数");
     EXPECT_FALSE(VexaLoadDialogTemplate(424242, error));
     EXPECT_EQ(error, "找不到对话框模板 424242");
 }
