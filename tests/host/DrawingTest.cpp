@@ -94,21 +94,7 @@ protected:
     }
 
     // ezdxf's audit of a file: "errors fixes", or the reason it could not run.
-    static std::string Audit(const std::string& path) {
-        const std::string cmd =
-            "/usr/bin/python3 -c \"import sys, ezdxf; d = ezdxf.readfile(sys.argv[1]); a = d.audit(); "
-            "print(len(a.errors), len(a.fixes))\" '" + path + "' 2>&1";
-        std::string out;
-        FILE* pipe = ::popen(cmd.c_str(), "r");
-        char buf[256];
-        while (pipe && std::fgets(buf, sizeof buf, pipe)) {
-            out += buf;
-        }
-        if (pipe) {
-            ::pclose(pipe);
-        }
-        return out;
-    }
+    static std::string Audit(const std::string& path) { return VexaAuditDxf(path); }
 
     fs::path m_dir;
 };

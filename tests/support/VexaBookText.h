@@ -14,31 +14,8 @@
 
 #include "CWordObject.h"
 #include "VexaResource.h"
+#include "VexaTestSupport.h"
 #include "WordRender.h"
-
-struct VexaToolResult {
-    int status = -1;
-    std::string out;   // standard output and standard error
-};
-
-// Runs a shell command line, its standard error joined to its standard output.
-inline VexaToolResult VexaRunTool(const std::string& command) {
-    VexaToolResult r;
-    FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
-    if (pipe == nullptr) {
-        return r;
-    }
-    char buf[4096];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, pipe)) > 0) {
-        r.out.append(buf, n);
-    }
-    const int raw = ::pclose(pipe);
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    return r;
-}
-
-inline std::string VexaQuote(const std::string& path) { return "'" + path + "'"; }
 
 // The lines of the plain-text book, but for the "[图: …]" lines of the pictures that are there
 // (a format that shows the picture does not print that line).

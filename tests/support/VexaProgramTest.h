@@ -52,21 +52,7 @@ protected:
     }
 
     // ezdxf's audit of a DXF file: "<errors> <fixes>\n", or what went wrong.
-    static std::string AuditDxf(const std::string& path) {
-        const std::string cmd =
-            "/usr/bin/python3 -c \"import sys, ezdxf; d = ezdxf.readfile(sys.argv[1]); a = d.audit(); "
-            "print(len(a.errors), len(a.fixes))\" '" + path + "' 2>&1";
-        std::string out;
-        FILE* pipe = ::popen(cmd.c_str(), "r");
-        char buf[256];
-        while (pipe && std::fgets(buf, sizeof buf, pipe)) {
-            out += buf;
-        }
-        if (pipe) {
-            ::pclose(pipe);
-        }
-        return out;
-    }
+    static std::string AuditDxf(const std::string& path) { return VexaAuditDxf(path); }
 
     std::filesystem::path m_dir;
     std::string m_store;

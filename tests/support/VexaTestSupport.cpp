@@ -1,6 +1,7 @@
 // Helpers shared by the test programs and the benchmarks.
 #include "VexaTestSupport.h"
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -111,4 +112,25 @@ std::string VexaReadFile(const std::string& path) {
 void VexaWriteFile(const std::string& path, const std::string& text) {
     std::ofstream out(path, std::ios::binary);
     out << text;
+}
+
+VexaToolResult VexaRunTool(const std::string& command) {
+    VexaToolResult r;
+    FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
+    if (pipe == nullptr) {
+        return r;
+    }
+    char buf[4096];
+    std::size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, pipe)) > 0) {
+        r.out.append(buf, n);
+    }
+    const int raw = ::pclose(pipe);
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    return r;
+}
+
+std::string VexaAuditDxf(const std::string& path) {
+    return VexaRunTool("/usr/bin/python3 -c \"import sys, ezdxf; d = ezdxf.readfile(sys.argv[1]); a = d.audit(); "
+                       "print(len(a.errors), len(a.fixes))\" " + VexaQuote(path)).out;
 }

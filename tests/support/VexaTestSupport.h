@@ -26,3 +26,15 @@ std::string VexaRenderHtml(const CWordObject& doc);
 std::string VexaSourcePath(const std::string& relative);
 std::string VexaReadFile(const std::string& path);
 void VexaWriteFile(const std::string& path, const std::string& text);
+
+// A command-line tool's exit status and its standard output joined with its standard error.
+struct VexaToolResult {
+    int status = -1;
+    std::string out;
+};
+// Runs a shell command line, its standard error joined to its standard output.
+VexaToolResult VexaRunTool(const std::string& command);
+// A path quoted for the shell (paths of the tests hold no single quote).
+inline std::string VexaQuote(const std::string& path) { return "'" + path + "'"; }
+// ezdxf's audit of a DXF file: "<errors> <fixes>\n", or what went wrong.
+std::string VexaAuditDxf(const std::string& path);
