@@ -5,7 +5,7 @@
 #include <set>
 
 #include <fmt/format.h>
-#include <fmt/printf.h>
+#include "VexaSprintf.h"
 
 namespace {
 
@@ -85,7 +85,7 @@ void CAdditionalReinDiaInfoDlg::Fill(int listId, const std::vector<int>& list, i
     std::vector<std::string> items;
     items.reserve(list.size());
     for (int d : list) {
-        items.push_back(fmt::sprintf("%d", d));
+        items.push_back(VexaSprintf("%d", d));
     }
     ResetComboBox(listId, items);
     SetComboBoxIndex(listId, sel);

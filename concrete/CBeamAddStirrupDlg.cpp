@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include <fmt/printf.h>
+#include "VexaSprintf.h"
 
 #include "CBeamAddStirrupParam.h"
 #include "CQuorSteelBar.h"
@@ -28,7 +28,7 @@ const VexaFieldControl kFieldControls[] = {
 };
 
 // Areas in the result boxes, in whole mm² as the books print them.
-std::string AreaText(double area) { return fmt::sprintf("%.0f", area); }
+std::string AreaText(double area) { return VexaSprintf("%.0f", area); }
 
 }  // namespace
 

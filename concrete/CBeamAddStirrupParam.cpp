@@ -1,7 +1,7 @@
 // Stirrups added at a beam's inner fold angle (command LZHGJJS): inputs, the GB 50010-2010 9.2.12 calculation, books and summary.
 #include "CBeamAddStirrupParam.h"
 
-#include <fmt/printf.h>
+#include "VexaSprintf.h"
 
 #include <algorithm>
 #include <cmath>
@@ -100,11 +100,11 @@ int CBeamAddStirrupParam::ShowHelp() {
 std::string CBeamAddStirrupParam::CheckInput() const {
     // GB 50010-2010 4.2.3: the formulas need the design strengths fy and fyv.
     if (!(CQuorSteelBar::GetFy(m_strReinType) > 0)) {
-        return fmt::sprintf("纵筋种类“%s”在《混凝土结构设计规范》(GB 50010-2010)中没有强度设计值，请重新选择纵筋种类。",
+        return VexaSprintf("纵筋种类“%s”在《混凝土结构设计规范》(GB 50010-2010)中没有强度设计值，请重新选择纵筋种类。",
                             m_strReinType);
     }
     if (!(CQuorSteelBar::GetFy(m_strStirrupType) > 0)) {
-        return fmt::sprintf("箍筋种类“%s”在《混凝土结构设计规范》(GB 50010-2010)中没有强度设计值，请重新选择箍筋种类。",
+        return VexaSprintf("箍筋种类“%s”在《混凝土结构设计规范》(GB 50010-2010)中没有强度设计值，请重新选择箍筋种类。",
                             m_strStirrupType);
     }
     // tan(3α/8) and sin(α/2) stay finite and positive, and a and n divide, only inside these ranges.
@@ -131,7 +131,7 @@ int CBeamAddStirrupParam::FindStirrupDiameter(int d) {
 }
 
 std::string CBeamAddStirrupParam::ReinText() const {
-    return fmt::sprintf("%d%s%d@%.0f (%d)", m_nStirrupCount, PloRein::Grade2Schar(m_strStirrupType),
+    return VexaSprintf("%d%s%d@%.0f (%d)", m_nStirrupCount, PloRein::Grade2Schar(m_strStirrupType),
                         m_nStirrupDiameter, m_dStirrupDist, m_nStirrupNum);
 }
 
@@ -181,9 +181,9 @@ int CBeamAddStirrupParam::DoCalculate() {
 void CBeamAddStirrupParam::SetCmdInfo() {
     g_VexaMainInfo.SetCurCmdType("梁内折角增设箍筋计算");
     g_VexaMainInfo.SetCurCmdNumber(m_strBlockNum);
-    g_VexaMainInfo.SetCurCmdDimInfo(fmt::sprintf(" h=%.0fmm\nα=%.3f度\n", m_dH, m_dAngle));
-    g_VexaMainInfo.SetCurCmdLoadInfo(fmt::sprintf("As=%.0fmm^2\nAs1=%.0fmm^2\n", m_dAs, m_dAs1));
-    g_VexaMainInfo.SetCurCmdResultInfo(fmt::sprintf("Asv=%.0fmm^2\n实配箍筋面积%.0fmm^2", m_dAsv, m_dResultAsv));
+    g_VexaMainInfo.SetCurCmdDimInfo(VexaSprintf(" h=%.0fmm\nα=%.3f度\n", m_dH, m_dAngle));
+    g_VexaMainInfo.SetCurCmdLoadInfo(VexaSprintf("As=%.0fmm^2\nAs1=%.0fmm^2\n", m_dAs, m_dAs1));
+    g_VexaMainInfo.SetCurCmdResultInfo(VexaSprintf("Asv=%.0fmm^2\n实配箍筋面积%.0fmm^2", m_dAsv, m_dResultAsv));
     g_VexaMainInfo.SetCurCmdBPrint(1);
 }
 
@@ -193,13 +193,13 @@ int CBeamAddStirrupParam::WriteResult() {
     w.WriteTitleInfo("梁内折角增设箍筋计算\n");
     w.WriteSectionTitle("一、构件编号: " + m_strBlockNum);
     w.WriteSectionTitle("二、几何参数\n");
-    w.WriteText(fmt::sprintf("\th=%.0fmm\n", m_dH));
-    w.WriteText(fmt::sprintf("\tα=%.3f$o$\n", m_dAngle));
+    w.WriteText(VexaSprintf("\th=%.0fmm\n", m_dH));
+    w.WriteText(VexaSprintf("\tα=%.3f$o$\n", m_dAngle));
     w.WriteSectionTitle("三、配筋信息\n");
-    w.WriteText(fmt::sprintf("\tA~s~=%.0fmm$2$\n", m_dAs));
-    w.WriteText(fmt::sprintf("\tA~s1~=%.0fmm$2$\n", m_dAs1));
+    w.WriteText(VexaSprintf("\tA~s~=%.0fmm$2$\n", m_dAs));
+    w.WriteText(VexaSprintf("\tA~s1~=%.0fmm$2$\n", m_dAs1));
     w.WriteSectionTitle("四、计算结果\n");
-    w.WriteText(fmt::sprintf("\t实配箍筋每侧各%s", m_strRein));
+    w.WriteText(VexaSprintf("\t实配箍筋每侧各%s", m_strRein));
     return 1;
 }
 
@@ -220,16 +220,16 @@ int CBeamAddStirrupParam::WriteCalcBook() {
 
     w.WriteSectionTitle("四、计算参数");
     w.WriteText("1.几何参数\n");
-    w.WriteText(fmt::sprintf("\t梁截面高度\t\th=%.0fmm\n", m_dH));
+    w.WriteText(VexaSprintf("\t梁截面高度\t\th=%.0fmm\n", m_dH));
     w.WriteText("2.材料信息\n");
-    w.WriteText(fmt::sprintf("\t纵向受拉钢筋种类:\t%s\t\tf~y~=%.3fN/mm$2$\n", m_strReinType,
+    w.WriteText(VexaSprintf("\t纵向受拉钢筋种类:\t%s\t\tf~y~=%.3fN/mm$2$\n", m_strReinType,
                              CQuorSteelBar::GetFy(m_strReinType)));
-    w.WriteText(fmt::sprintf("\t增设箍筋种类:\t\t%s\t\tf~yv~=%.3fN/mm$2$\n", m_strStirrupType,
+    w.WriteText(VexaSprintf("\t增设箍筋种类:\t\t%s\t\tf~yv~=%.3fN/mm$2$\n", m_strStirrupType,
                              CQuorSteelBar::GetFy(m_strStirrupType)));
-    w.WriteText(fmt::sprintf("\t箍筋间距:\t\ta=%.0fmm\n", m_dStirrupDist));
+    w.WriteText(VexaSprintf("\t箍筋间距:\t\ta=%.0fmm\n", m_dStirrupDist));
     w.WriteText("3.配筋信息\n");
-    w.WriteText(fmt::sprintf("\tA~s~=%.0fmm$2$\n", m_dAs));
-    w.WriteText(fmt::sprintf("\tA~s1~=%.0fmm$2$\n", m_dAs1));
+    w.WriteText(VexaSprintf("\tA~s~=%.0fmm$2$\n", m_dAs));
+    w.WriteText(VexaSprintf("\tA~s1~=%.0fmm$2$\n", m_dAs1));
 
     // The steps: each formula, then its numbers and result.
     const std::string fy = ftos(m_dFy), fyv = ftos(m_dFyv), angle = ftos(m_dAngle);
@@ -237,31 +237,31 @@ int CBeamAddStirrupParam::WriteCalcBook() {
     w.WriteSectionTitle("五、计算过程\n");
     w.WriteText("1.计算未在受压区锚固的纵向受拉钢筋的合力\n");
     w.WriteText("\tN~s1~=2*f~y~*A~s1~*cos(α/2)\t\t混规(9.2.12-1)\n");
-    w.WriteText(fmt::sprintf("\t =2*%s*%s*cos(%s$o$/2)=%.2fN\n", fy, ftos(m_dAs1), angle, m_dNs1));
+    w.WriteText(VexaSprintf("\t =2*%s*%s*cos(%s$o$/2)=%.2fN\n", fy, ftos(m_dAs1), angle, m_dNs1));
     w.WriteText("2.计算全部纵向受拉钢筋合力的35％\n");
     w.WriteText("\tN~s2~=0.7*f~y~*A~s~*cos(α/2)\t\t混规(9.2.12-2)\n");
-    w.WriteText(fmt::sprintf("\t =0.7*%s*%s*cos(%s$o$/2)=%.2fN\n", fy, ftos(m_dAs), angle, m_dNs2));
+    w.WriteText(VexaSprintf("\t =0.7*%s*%s*cos(%s$o$/2)=%.2fN\n", fy, ftos(m_dAs), angle, m_dNs2));
     w.WriteText("3.计算增设箍筋应承受的合力\n");
     w.WriteText("\tN~max~=max(N~s1~,N~s2~)\n");
-    w.WriteText(fmt::sprintf("\t =max(%.2f,%.2f)=%.2fN\n", m_dNs1, m_dNs2, m_dNmax));
+    w.WriteText(VexaSprintf("\t =max(%.2f,%.2f)=%.2fN\n", m_dNs1, m_dNs2, m_dNmax));
     w.WriteText("4.计算应增设箍筋的总截面面积\n");
     w.WriteText("\tA~sv~=N~max~/f~yv~\n");
-    w.WriteText(fmt::sprintf("\t =%.2f/%s=%.2fmm$2$\n", m_dNmax, fyv, m_dAsv));
+    w.WriteText(VexaSprintf("\t =%.2f/%s=%.2fmm$2$\n", m_dNmax, fyv, m_dAsv));
     w.WriteText("5.计算附加箍筋布置范围\n");
     w.WriteText("\ts=h*tan(3α/8)\n");
-    w.WriteText(fmt::sprintf("\t =%s*tan(3*%s$o$/8)=%.2fmm\n", ftos(m_dH), angle, m_dS));
+    w.WriteText(VexaSprintf("\t =%s*tan(3*%s$o$/8)=%.2fmm\n", ftos(m_dH), angle, m_dS));
     w.WriteText("\ts'=s/cos(90$o$-α/2)\n");
-    w.WriteText(fmt::sprintf("\t =%.2f/cos(90$o$-%s$o$/2)=%.2fmm\n", m_dS, angle, m_dSPrime));
+    w.WriteText(VexaSprintf("\t =%.2f/cos(90$o$-%s$o$/2)=%.2fmm\n", m_dS, angle, m_dSPrime));
     w.WriteText("6.计算每侧箍筋个数\n");
     w.WriteText("\tN=s'/(2*a)+1\n");
-    w.WriteText(fmt::sprintf("\t =%.2f/(2*%s)+1=%.3f，取N=%d\n", m_dSPrime, ftos(m_dStirrupDist), m_dCountExact, N));
+    w.WriteText(VexaSprintf("\t =%.2f/(2*%s)+1=%.3f，取N=%d\n", m_dSPrime, ftos(m_dStirrupDist), m_dCountExact, N));
     w.WriteText("7.计算单肢增设箍筋的截面面积\n");
     w.WriteText("\tA~sv1~=A~sv~/(N*n*2)\n");
-    w.WriteText(fmt::sprintf("\t =%.2f/(%d*%d*2)=%.2fmm$2$\n", m_dAsv, N, n, m_dAsv1));
+    w.WriteText(VexaSprintf("\t =%.2f/(%d*%d*2)=%.2fmm$2$\n", m_dAsv, N, n, m_dAsv1));
     w.WriteText("8.计算箍筋直径\n");
-    w.WriteText(fmt::sprintf("\td=2*(A~sv1~/π)$0.5$=2*(%.2f/π)$0.5$=%.2fmm  选用%d\n", m_dAsv1, m_dRequiredD,
+    w.WriteText(VexaSprintf("\td=2*(A~sv1~/π)$0.5$=2*(%.2f/π)$0.5$=%.2fmm  选用%d\n", m_dAsv1, m_dRequiredD,
                              m_nStirrupDiameter));
-    w.WriteText(fmt::sprintf("计算结果：计算增设箍筋面积Asv=%.0fmm$2$，每侧各%s,实配箍筋面积%.0fmm$2$", m_dAsv,
+    w.WriteText(VexaSprintf("计算结果：计算增设箍筋面积Asv=%.0fmm$2$，每侧各%s,实配箍筋面积%.0fmm$2$", m_dAsv,
                              m_strRein, m_dResultAsv));
     return 1;
 }

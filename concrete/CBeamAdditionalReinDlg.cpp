@@ -3,7 +3,7 @@
 
 #include <cstdlib>
 
-#include <fmt/printf.h>
+#include "VexaSprintf.h"
 
 #include "CVexaMainInfo.h"
 #include "VexaFormat.h"
@@ -242,7 +242,7 @@ int CBeamAdditionalReinDlg::LoadFromParam(CVexaParam* param) {
     SetEditText(IDC_EDIT_MAINH, p->m_dH);
     SetEditText(IDC_EDIT_AS, p->m_dAs);
     SetNumberEntry(IDC_COMBO_IMPORT, p->m_dImport);
-    SetEditText(IDC_EDIT_LOAD, fmt::sprintf("%.3lf", p->m_dFocusLoad));
+    SetEditText(IDC_EDIT_LOAD, VexaSprintf("%.3lf", p->m_dFocusLoad));
     SetComboBoxText(IDC_COMBO_LOOPGRADE, p->m_strLoopGrade);
     SetComboBoxText(IDC_COMBO_LOOPDIA, p->m_dDia == 0 ? std::string("12") : ftos(p->m_dDia));
     SetEditText(IDC_EDIT_LOOPDIS, p->m_dDis);
@@ -254,7 +254,7 @@ int CBeamAdditionalReinDlg::LoadFromParam(CVexaParam* param) {
     if (p->m_bAuto) {
         SetComboBoxText(IDC_COMBO_ANGLE, std::string(kAuto));
     } else {
-        SetComboBoxText(IDC_COMBO_ANGLE, fmt::sprintf("%.lf", p->m_da * 180 / kPi));
+        SetComboBoxText(IDC_COMBO_ANGLE, VexaSprintf("%.lf", p->m_da * 180 / kPi));
     }
     // An empty list is offered the single diameter 12.
     for (std::vector<int>* list : {&p->m_aryLoopDiaSel, &p->m_aryLoopBest, &p->m_aryHangDiaSel, &p->m_aryHangBest}) {

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include <fmt/printf.h>
+#include "VexaSprintf.h"
 
 #include "CPloMath.h"
 #include "CQuorSteelBar.h"
@@ -74,7 +74,7 @@ const char* const kProjectHeader = "项目名称_____________日    期_________
 
 // A grade that GB 50010-2010 gives no design strength for, refused for the bars named.
 std::string NoStrengthMessage(const char* bars, const std::string& grade) {
-    return fmt::sprintf("%s等级“%s”在《混凝土结构设计规范》(GB 50010-2010)中没有强度设计值，请重新选择%s等级。", bars, grade,
+    return VexaSprintf("%s等级“%s”在《混凝土结构设计规范》(GB 50010-2010)中没有强度设计值，请重新选择%s等级。", bars, grade,
                         bars);
 }
 
@@ -219,7 +219,7 @@ void CBeamLandscapeReinCal::CalcBearingLoad() {
     m_dFs = UsesStirrups() ? kPi * StirrupFy() * m_nLoopCount * m_dn * d * d / 2 : 0;
     m_dFh = UsesHangers() ? kPi * HangerStrength() * m_nHangCount * dh * dh / 2 : 0;
     m_dFocusLoad = (m_dFs + m_dFh) / m_dImport / 1000;
-    m_strResult = fmt::sprintf("集中荷载: F = %.lfkN", m_dFocusLoad);
+    m_strResult = VexaSprintf("集中荷载: F = %.lfkN", m_dFocusLoad);
 }
 
 int CBeamLandscapeReinCal::RequiredDiameter(double squared) {
@@ -367,7 +367,7 @@ void CBeamLandscapeReinCal::DesignTransverseRein() {
 
 std::string CBeamLandscapeReinCal::StirrupLine(const std::string& prefix, const std::string& end) const {
     return prefix +
-           fmt::sprintf("附加箍筋:  两侧共%d%s%d@%d(%d)", 2 * m_nLoopCount, PloRein::Grade2Ucode(m_strLoopGrade),
+           VexaSprintf("附加箍筋:  两侧共%d%s%d@%d(%d)", 2 * m_nLoopCount, PloRein::Grade2Ucode(m_strLoopGrade),
                         ftoi(m_dDia), ftoi(m_dDis), ftoi(m_dn)) +
            end;
 }
@@ -376,7 +376,7 @@ std::string CBeamLandscapeReinCal::HangerLine(const std::string& prefix) const {
     if (m_nHangCount == 0) {
         return prefix + "附加吊筋:  无\n";
     }
-    return prefix + fmt::sprintf("附加吊筋:  %d%s%d\n", m_nHangCount, PloRein::Grade2Ucode(m_strHangGrade), ftoi(m_dHangDia));
+    return prefix + VexaSprintf("附加吊筋:  %d%s%d\n", m_nHangCount, PloRein::Grade2Ucode(m_strHangGrade), ftoi(m_dHangDia));
 }
 
 std::string CBeamLandscapeReinCal::ReinLines(const std::string& prefix, const std::string& stirrupEnd) const {
@@ -393,12 +393,12 @@ std::string CBeamLandscapeReinCal::ReinLines(const std::string& prefix, const st
 void CBeamLandscapeReinCal::SetCmdInfo() {
     g_VexaMainInfo.SetCurCmdType("梁中附加横向钢筋计算");
     g_VexaMainInfo.SetCurCmdNumber(m_strNumber);
-    g_VexaMainInfo.SetCurCmdDimInfo(fmt::sprintf("b = %.lfmm\nh = %.lfmm\nH = %.lfmm\n", m_db, m_dh, m_dH));
+    g_VexaMainInfo.SetCurCmdDimInfo(VexaSprintf("b = %.lfmm\nh = %.lfmm\nH = %.lfmm\n", m_db, m_dh, m_dH));
     if (IsCheck()) {
         g_VexaMainInfo.SetCurCmdLoadInfo(ReinLines("", "\n"));
-        g_VexaMainInfo.SetCurCmdResultInfo(fmt::sprintf("F = %.lfkN", m_dFocusLoad));
+        g_VexaMainInfo.SetCurCmdResultInfo(VexaSprintf("F = %.lfkN", m_dFocusLoad));
     } else {
-        g_VexaMainInfo.SetCurCmdLoadInfo(fmt::sprintf("F = %.lfkN", m_dFocusLoad));
+        g_VexaMainInfo.SetCurCmdLoadInfo(VexaSprintf("F = %.lfkN", m_dFocusLoad));
         g_VexaMainInfo.SetCurCmdResultInfo(m_strResult);
     }
     if (!m_strInputError.empty()) {
@@ -413,17 +413,17 @@ int CBeamLandscapeReinCal::WriteResult() {
     w.WriteTitleInfo(kTitle);
     w.WriteSectionTitle("一、构件编号: " + m_strNumber);
     w.WriteSectionTitle("二、尺寸参数\n");
-    w.WriteText(fmt::sprintf("\tb = %.lfmm\n", m_db));
-    w.WriteText(fmt::sprintf("\th = %.lfmm\n", m_dh));
-    w.WriteText(fmt::sprintf("\tH = %.lfmm\n", m_dH));
+    w.WriteText(VexaSprintf("\tb = %.lfmm\n", m_db));
+    w.WriteText(VexaSprintf("\th = %.lfmm\n", m_dh));
+    w.WriteText(VexaSprintf("\tH = %.lfmm\n", m_dH));
     if (IsCheck()) {
         w.WriteSectionTitle("三、配筋信息\n");
         w.WriteText(ReinLines("\t", "\n"));
         w.WriteSectionTitle("四、计算结果\n");
-        w.WriteText(m_strInputError.empty() ? fmt::sprintf("\tF = %.lfkN\n", m_dFocusLoad) : "\t" + m_strInputError + "\n");
+        w.WriteText(m_strInputError.empty() ? VexaSprintf("\tF = %.lfkN\n", m_dFocusLoad) : "\t" + m_strInputError + "\n");
     } else {
         w.WriteSectionTitle("三、荷载信息\n");
-        w.WriteText(fmt::sprintf("\tF = %.lfkN\n", m_dFocusLoad));
+        w.WriteText(VexaSprintf("\tF = %.lfkN\n", m_dFocusLoad));
         w.WriteSectionTitle("四、计算结果\n");
         w.WriteText(m_strInputError.empty() ? ReinLines("\t", "\n") : "\t" + m_strInputError + "\n");
     }
@@ -454,27 +454,27 @@ int CBeamLandscapeReinCal::WriteCalcBook() {
     static const char* const kStyleLines[3] = {"\t优先选择箍筋\n", "\t附加箍筋\n", "\t附加吊筋\n"};
     w.WriteText(kStyleLines[m_nReinStyle >= 0 && m_nReinStyle < 3 ? m_nReinStyle : 0]);
     w.WriteText("  2. 几何参数\n");
-    w.WriteText(fmt::sprintf("\t次梁宽度 b = %.lfmm\n", m_db));
-    w.WriteText(fmt::sprintf("\t次梁高度 h = %.lfmm\n", m_dh));
-    w.WriteText(fmt::sprintf("\t主梁高度 H = %.lfmm\n", m_dH));
-    w.WriteText(fmt::sprintf("\t纵筋合力点至近边距离 as = %.lfmm\n", m_dAs));
+    w.WriteText(VexaSprintf("\t次梁宽度 b = %.lfmm\n", m_db));
+    w.WriteText(VexaSprintf("\t次梁高度 h = %.lfmm\n", m_dh));
+    w.WriteText(VexaSprintf("\t主梁高度 H = %.lfmm\n", m_dH));
+    w.WriteText(VexaSprintf("\t纵筋合力点至近边距离 as = %.lfmm\n", m_dAs));
     w.WriteText("  3. 材料信息\n");
     if (UsesStirrups()) {
-        w.WriteText(fmt::sprintf("\t附加箍筋等级 %s\tfyv = %.lfN/mm$2$\n", m_strLoopGrade, StirrupFy()));
-        w.WriteText(fmt::sprintf("\t箍筋肢数 n = %.lf\n", m_dn));
-        w.WriteText(fmt::sprintf("\t箍筋间距 ss = %.lfmm\n", m_dDis));
+        w.WriteText(VexaSprintf("\t附加箍筋等级 %s\tfyv = %.lfN/mm$2$\n", m_strLoopGrade, StirrupFy()));
+        w.WriteText(VexaSprintf("\t箍筋肢数 n = %.lf\n", m_dn));
+        w.WriteText(VexaSprintf("\t箍筋间距 ss = %.lfmm\n", m_dDis));
     }
     if (UsesHangers()) {
-        w.WriteText(fmt::sprintf("\t附加吊筋等级 %s\tfyv = %.lfN/mm$2$\n", m_strHangGrade, HangerFy()));
+        w.WriteText(VexaSprintf("\t附加吊筋等级 %s\tfyv = %.lfN/mm$2$\n", m_strHangGrade, HangerFy()));
     }
     if (IsCheck()) {
         w.WriteText(ReinLines("\t", "\n"));
         w.WriteText("  4. 荷载信息\n");
-        w.WriteText(fmt::sprintf("\t结构重要性系数 γo = %.2lf\n", m_dImport));
+        w.WriteText(VexaSprintf("\t结构重要性系数 γo = %.2lf\n", m_dImport));
     } else {
         w.WriteText("  4. 内力信息设计值\n");
-        w.WriteText(fmt::sprintf("\t作用在梁的下部或梁截面高度范围内的集中荷载设计值 F=%.3fkN\n", m_dFocusLoad));
-        w.WriteText(fmt::sprintf("\t结构重要性系数 γo = %.2lf\n", m_dImport));
+        w.WriteText(VexaSprintf("\t作用在梁的下部或梁截面高度范围内的集中荷载设计值 F=%.3fkN\n", m_dFocusLoad));
+        w.WriteText(VexaSprintf("\t结构重要性系数 γo = %.2lf\n", m_dImport));
     }
 
     w.WriteSectionTitle("五、计算过程\n");
@@ -488,15 +488,15 @@ int CBeamLandscapeReinCal::WriteCalcBook() {
 
 void CBeamLandscapeReinCal::WriteRangeSteps(CWordObject& w) const {
     if (IsCheck()) {
-        w.WriteText(fmt::sprintf("  1. 计算h1高度\n\th1 =H-h-as=%.lf-%.lf-%.lf=%.lfmm\n", m_dH, m_dh, m_dAs, m_dh1));
-        w.WriteText(fmt::sprintf("  2. 计算附加箍筋布置范围\n\ts=2*h1+3*b=2*%.lf+3*%.lf=%.lfmm\n", m_dh1, m_db, m_ds));
-        w.WriteText(fmt::sprintf(
+        w.WriteText(VexaSprintf("  1. 计算h1高度\n\th1 =H-h-as=%.lf-%.lf-%.lf=%.lfmm\n", m_dH, m_dh, m_dAs, m_dh1));
+        w.WriteText(VexaSprintf("  2. 计算附加箍筋布置范围\n\ts=2*h1+3*b=2*%.lf+3*%.lf=%.lfmm\n", m_dh1, m_db, m_ds));
+        w.WriteText(VexaSprintf(
             "  3. 计算在长度 s 范围内, 次梁每侧最多可放置的附加箍筋根数\n\tNmax =[(s-b)/2-50]/ss+1=[(%.lf-%.lf)/2-50]/%.lf+1=%.2lf,取Nmax = %d\n",
             m_ds, m_db, m_dDis, m_dNmaxValue, m_nMaxCount));
     } else {
-        w.WriteText(fmt::sprintf("  1. 计算h1高度\n\th1 =h1 =H-h-as=%.lf-%.lf-%.lf=%.lfmm\n", m_dH, m_dh, m_dAs, m_dh1));
-        w.WriteText(fmt::sprintf("  2. 计算附加箍筋布置范围\n\ts=2*h1+3*b = 2*%.lf+3*%.lf=%.lfmm\n", m_dh1, m_db, m_ds));
-        w.WriteText(fmt::sprintf(
+        w.WriteText(VexaSprintf("  1. 计算h1高度\n\th1 =h1 =H-h-as=%.lf-%.lf-%.lf=%.lfmm\n", m_dH, m_dh, m_dAs, m_dh1));
+        w.WriteText(VexaSprintf("  2. 计算附加箍筋布置范围\n\ts=2*h1+3*b = 2*%.lf+3*%.lf=%.lfmm\n", m_dh1, m_db, m_ds));
+        w.WriteText(VexaSprintf(
             "  3. 计算在长度 s 范围内, 次梁每侧最多可放置的附加箍筋根数\n\tNmax = [(s-b)/2-50]/ss+1=[(%.lf-%.lf)/2-50]/%.lf+1=%.2lf,取Nmax = %d\n",
             m_ds, m_db, m_dDis, m_dNmaxValue, m_nMaxCount));
     }
@@ -509,10 +509,10 @@ void CBeamLandscapeReinCal::WriteCheckSteps(CWordObject& w) const {
     const double Fh = m_dFh / gamma0 / 1000;
     // The stirrups of both sides: 2N in the place of N so that the printed numbers give Fs.
     const std::string stirrupNumbers =
-        fmt::sprintf(" = %d*%d*3.14*%.lf$2$*%.lf/(%.2lf*1000) = %.3lfkN\n", 2 * m_nLoopCount, ftoi(m_dn), m_dDia / 2,
+        VexaSprintf(" = %d*%d*3.14*%.lf$2$*%.lf/(%.2lf*1000) = %.3lfkN\n", 2 * m_nLoopCount, ftoi(m_dn), m_dDia / 2,
                      StirrupFy(), gamma0, Fs);
     const std::string hangerNumbers =
-        fmt::sprintf(" = 2*%d*3.14*%d$2$*%.lf*%.2lf/(%.2lf*1000) = %.3lfkN\n", m_nHangCount,
+        VexaSprintf(" = 2*%d*3.14*%d$2$*%.lf*%.2lf/(%.2lf*1000) = %.3lfkN\n", m_nHangCount,
                      static_cast<int>(m_dHangDia / 2), HangerFy(), std::sin(m_da), gamma0, Fh);
     switch (m_nReinStyle) {
         case kStirrupsOnly:
@@ -529,7 +529,7 @@ void CBeamLandscapeReinCal::WriteCheckSteps(CWordObject& w) const {
                 w.WriteText("  5. 附加吊筋所承担的集中荷载设计值\n\tF(吊筋) =2*N*PI*(d/2)$2$*fyv*sin(a)/(γo*1000)" +
                             hangerNumbers);
             }
-            w.WriteText(fmt::sprintf("  6.附加钢筋所承担的集中荷载设计值\n\tF = F(箍筋)+F(吊筋) = %.3lf+%.3lf = %.3lfkN", Fs, Fh,
+            w.WriteText(VexaSprintf("  6.附加钢筋所承担的集中荷载设计值\n\tF = F(箍筋)+F(吊筋) = %.3lf+%.3lf = %.3lfkN", Fs, Fh,
                                      m_dFocusLoad));
             break;
     }
@@ -539,7 +539,7 @@ void CBeamLandscapeReinCal::WriteDesignSteps(CWordObject& w) const {
     const double gamma0 = m_dImport;
     const double F = m_dFocusLoad * 1000;  // N
     if (m_nReinStyle == kHangersOnly) {
-        w.WriteText(fmt::sprintf(
+        w.WriteText(VexaSprintf(
             "  1. 计算附加横向钢筋总截面面积\n\tAsv≥γ~o~*F/(fyv * Sinα)= %.1lf*%.3lf/[%.2lf*Sin(%.lf$o$)] = %.2fmm$2$\n", gamma0,
             F, HangerFy(), m_da * 180 / kPi, m_dHangArea));
         w.WriteText("  2. 附加横向钢筋计算结果\n");
@@ -547,7 +547,7 @@ void CBeamLandscapeReinCal::WriteDesignSteps(CWordObject& w) const {
         return;
     }
     WriteRangeSteps(w);
-    w.WriteText(fmt::sprintf("  4. 计算附加横向钢筋总截面面积\n\tAsv≥γ~o~*F/fyv=%.1lf*%.3lf/%.2lf=%.2lfmm$2$\n", gamma0, F,
+    w.WriteText(VexaSprintf("  4. 计算附加横向钢筋总截面面积\n\tAsv≥γ~o~*F/fyv=%.1lf*%.3lf/%.2lf=%.2lfmm$2$\n", gamma0, F,
                              StirrupFy(), m_dAsv));
     w.WriteText("  5. 附加横向钢筋计算结果\n");
     if (m_nReinStyle == kStirrupsOnly || m_bStirrupSelected) {
@@ -557,10 +557,10 @@ void CBeamLandscapeReinCal::WriteDesignSteps(CWordObject& w) const {
     // The stirrups that fit fall short: they carry F', the hangers the rest.
     w.WriteText(StirrupLine("\t", "\n"));
     w.WriteText("  6. 计算附加箍筋承担的集中力\n");
-    w.WriteText(fmt::sprintf("\t F'= Asv*fyv\n\t =N*n*π*(d/2)$2$*fyv\n\t =%d*%.lf*3.14*(%.lf/2)$2$*%.lf\n\t =%.3lfN\n",
+    w.WriteText(VexaSprintf("\t F'= Asv*fyv\n\t =N*n*π*(d/2)$2$*fyv\n\t =%d*%.lf*3.14*(%.lf/2)$2$*%.lf\n\t =%.3lfN\n",
                              2 * m_nLoopCount, m_dn, m_dDia, StirrupFy(), m_dFs));
     w.WriteText("  7. 计算附加吊筋截面面积\n");
-    w.WriteText(fmt::sprintf("\t Asv'=(γ~0~*F - F')/(fyv*sin(a))\n\t =(%.1lf*%.3lf-%.3lf)/(%.lf*%.3lf)\n\t = %.3lfmm$2$\n",
+    w.WriteText(VexaSprintf("\t Asv'=(γ~0~*F - F')/(fyv*sin(a))\n\t =(%.1lf*%.3lf-%.3lf)/(%.lf*%.3lf)\n\t = %.3lfmm$2$\n",
                              gamma0, F, m_dFs, HangerFy(), std::sin(m_da), m_dHangArea));
     w.WriteText("  8. 附加横向钢筋计算结果\n");
     w.WriteText(ReinLines("\t", "\n"));

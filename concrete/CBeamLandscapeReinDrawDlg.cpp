@@ -3,7 +3,7 @@
 
 #include <cstdlib>
 
-#include <fmt/printf.h>
+#include "VexaSprintf.h"
 
 #include "CPloMath.h"
 #include "CVexaMainInfo.h"
@@ -245,7 +245,7 @@ int CBeamLandscapeReinDrawDlg::LoadFromParam(CVexaParam*) {
     if (d.m_bAuto) {
         SetComboBoxText(IDC_COMBO_ANGLE, std::string(kAuto));
     } else {
-        SetComboBoxText(IDC_COMBO_ANGLE, fmt::sprintf("%.lf", d.m_dAngle * 180 / kPi));
+        SetComboBoxText(IDC_COMBO_ANGLE, VexaSprintf("%.lf", d.m_dAngle * 180 / kPi));
     }
     SetEditText(IDC_EDIT_SCALE, d.m_nScale);
     SetEditText(IDC_EDIT_B, d.m_db);

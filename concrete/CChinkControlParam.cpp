@@ -1,7 +1,7 @@
 // Crack-width control check (command LFKZHJS): inputs, the GB 50010-2010 7.1 calculation, books and summary.
 #include "CChinkControlParam.h"
 
-#include <fmt/printf.h>
+#include "VexaSprintf.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -211,7 +211,7 @@ int CChinkControlParam::CheckInput(CStringArray& errors) const {
             // GB 50010-2010 7.1.2 note: members in eccentric compression with e0/h0 <= 0.55 need no check.
             const double ratio = EccentricityE0() / h0;
             if (CPloMath::EqualLess(ratio, 0.55, kEps)) {
-                errors.push_back(fmt::sprintf("因为eo / ho=%.3f≤ 0.55，可不验算裂缝宽度", ratio));
+                errors.push_back(VexaSprintf("因为eo / ho=%.3f≤ 0.55，可不验算裂缝宽度", ratio));
             }
         }
     }
@@ -266,9 +266,9 @@ int CChinkControlParam::DoCalculate() {
     } else if (m_nCrossoverType < 0 || m_nCrossoverType > 4) {
         error = "截面类型无效";
     } else if (CQuorConcrete::GetFtk(m_strConcreteGrade) <= 0) {
-        error = fmt::sprintf("混凝土等级“%s”无效", m_strConcreteGrade);
+        error = VexaSprintf("混凝土等级“%s”无效", m_strConcreteGrade);
     } else if (CQuorSteelBar::GetEs(m_strReinGrade) <= 0) {
-        error = fmt::sprintf("钢筋等级“%s”无效", m_strReinGrade);
+        error = VexaSprintf("钢筋等级“%s”无效", m_strReinGrade);
     }
     m_dFtk = CQuorConcrete::GetFtk(m_strConcreteGrade);
     m_dEs = CQuorSteelBar::GetEs(m_strReinGrade);
@@ -284,9 +284,9 @@ int CChinkControlParam::DoCalculate() {
     CalcOmega();
     // Verdict against the limit of GB 50010-2010 3.4.5.
     if (m_dOmegaCheck <= m_dOmiLimit) {
-        m_strResult = fmt::sprintf("ωmax=%.3fmm<=ωlim=%.3fmm,满足要求!", m_dOmegaCheck, m_dOmiLimit);
+        m_strResult = VexaSprintf("ωmax=%.3fmm<=ωlim=%.3fmm,满足要求!", m_dOmegaCheck, m_dOmiLimit);
     } else {
-        m_strResult = fmt::sprintf("ωmax=%.3fmm>ωlim=%.3fmm,不满足要求!", m_dOmegaCheck, m_dOmiLimit);
+        m_strResult = VexaSprintf("ωmax=%.3fmm>ωlim=%.3fmm,不满足要求!", m_dOmegaCheck, m_dOmiLimit);
     }
     Add("\t" + m_strResult + "\n");
     m_bCalcOk = 1;
@@ -302,11 +302,11 @@ bool CChinkControlParam::CalcAte(std::string& error) {
         if (m_nCrossoverType == kRect || m_nCrossoverType == kTee) {
             Ate = 0.5 * b * h;
             Add("\tA~te~=0.5*b*h\n");
-            Add(fmt::sprintf("\t =0.5*%.0f*%.0f\n\t =%.0fmm$2$\n", b, h, Ate));
+            Add(VexaSprintf("\t =0.5*%.0f*%.0f\n\t =%.0fmm$2$\n", b, h, Ate));
         } else {
             Ate = 0.5 * b * h + (bf - b) * hf;
             Add("\tA~te~=0.5*b*h+(bf-b)*hf\n");
-            Add(fmt::sprintf("\t =0.5*%.0f*%.0f+(%.0f-%.0f)*%.0f\n\t =%.0fmm$2$\n", b, h, bf, b, hf, Ate));
+            Add(VexaSprintf("\t =0.5*%.0f*%.0f+(%.0f-%.0f)*%.0f\n\t =%.0fmm$2$\n", b, h, bf, b, hf, Ate));
         }
     } else {
         // GB 50010-2010 7.1.2: the whole section for axial tension.
@@ -314,23 +314,23 @@ bool CChinkControlParam::CalcAte(std::string& error) {
             case kRect:
                 Ate = b * h;
                 Add("\tA~te~=b*h\n");
-                Add(fmt::sprintf("\t =%.0f*%.0f\n\t =%.0fmm$2$\n", b, h, Ate));
+                Add(VexaSprintf("\t =%.0f*%.0f\n\t =%.0fmm$2$\n", b, h, Ate));
                 break;
             case kTee:
                 Ate = b * h + (m_dBearBf - b) * m_dBearHf;
                 Add("\tA~te~=b*h+(bf$'$-b)*hf$'$\n");
-                Add(fmt::sprintf("\t =%.0f*%.0f+(%.0f-%.0f)*%.0f\n\t =%.0fmm$2$\n", b, h, m_dBearBf, b, m_dBearHf,
+                Add(VexaSprintf("\t =%.0f*%.0f+(%.0f-%.0f)*%.0f\n\t =%.0fmm$2$\n", b, h, m_dBearBf, b, m_dBearHf,
                                  Ate));
                 break;
             case kInvertedTee:
                 Ate = b * h + (bf - b) * hf;
                 Add("\tA~te~=b*h+(bf-b)*hf\n");
-                Add(fmt::sprintf("\t =%.0f*%.0f+(%.0f-%.0f)*%.0f\n\t =%.0fmm$2$\n", b, h, bf, b, hf, Ate));
+                Add(VexaSprintf("\t =%.0f*%.0f+(%.0f-%.0f)*%.0f\n\t =%.0fmm$2$\n", b, h, bf, b, hf, Ate));
                 break;
             default:
                 Ate = b * h + (bf - b) * hf + (m_dBearBf - b) * m_dBearHf;
                 Add("\tA~te~=b*h+(bf-b)*hf+(bf$'$-b)*hf$'$\n");
-                Add(fmt::sprintf("\t =%.0f*%.0f+(%.0f-%.0f)*%.0f+(%.0f-%.0f)*%.0f\n\t =%.0fmm$2$\n", b, h, bf, b,
+                Add(VexaSprintf("\t =%.0f*%.0f+(%.0f-%.0f)*%.0f+(%.0f-%.0f)*%.0f\n\t =%.0fmm$2$\n", b, h, bf, b,
                                  hf, m_dBearBf, b, m_dBearHf, Ate));
                 break;
         }
@@ -356,7 +356,7 @@ bool CChinkControlParam::CalcRhoTe(std::string& error) {
     // GB 50010-2010 7.1.2: ρte = As/Ate, not less than 0.01.
     double rho_te = As / m_dAte;
     Add("\tρ~te~=A~s~/A~te~\n");
-    Add(fmt::sprintf("\t =%.0f/%.0f\n\t =%.5f\n", As, m_dAte, rho_te));
+    Add(VexaSprintf("\t =%.0f/%.0f\n\t =%.5f\n", As, m_dAte, rho_te));
     if (CPloMath::EqualLess(rho_te, 0.01, kEps)) {
         rho_te = 0.01;
         Add("\t当ρ~te~<0.01时,ρ~te~=0.01\n");
@@ -380,15 +380,15 @@ bool CChinkControlParam::CalcDeq(std::string& error) {
     for (const auto& [n, d] : CountingGroups()) {
         numerator += static_cast<double>(n) * d * d;
         denominator += n * vi * d;
-        top += fmt::sprintf("%s%d*%d$2$", top.empty() ? "" : "+", n, d);
-        bottom += fmt::sprintf("%s%d*%.2f*%d", bottom.empty() ? "" : "+", n, vi, d);
+        top += VexaSprintf("%s%d*%d$2$", top.empty() ? "" : "+", n, d);
+        bottom += VexaSprintf("%s%d*%.2f*%d", bottom.empty() ? "" : "+", n, vi, d);
     }
     if (!(denominator > 0)) {
         error = "纵筋实配面积As必须大于0";
         return false;
     }
     m_dDeq = numerator / denominator;
-    Add(fmt::sprintf("\t =(%s)/(%s)\n\t =%.3fmm\n", top, bottom, m_dDeq));
+    Add(VexaSprintf("\t =(%s)/(%s)\n\t =%.3fmm\n", top, bottom, m_dDeq));
     return true;
 }
 
@@ -423,26 +423,26 @@ double CChinkControlParam::CalcYs(const std::string& I) {
     switch (m_nCrossoverType) {
         case kRect:
             Add(I + "y~s~=0.5*b*h$2$/(b*h)-a~s~\n");
-            Add(fmt::sprintf("%s =0.5*%.0f*%.0f$2$/(%.0f*%.0f)-%s\n", I, b, h, b, h, ftos(as)));
+            Add(VexaSprintf("%s =0.5*%.0f*%.0f$2$/(%.0f*%.0f)-%s\n", I, b, h, b, h, ftos(as)));
             break;
         case kTee:
             Add(I + "y~s~=0.5*(b*h$2$+(bf$'$-b)*(2*h-hf$'$)*hf$'$)/(bf$'$*hf$'$+b*(h-hf$'$))-a~s~\n");
-            Add(fmt::sprintf("%s =0.5*(%.0f*%.0f$2$+(%.0f-%.0f)*(2*%.0f-%.0f)*%.0f)/(%.0f*%.0f+%.0f*(%.0f-%.0f))-%s\n",
+            Add(VexaSprintf("%s =0.5*(%.0f*%.0f$2$+(%.0f-%.0f)*(2*%.0f-%.0f)*%.0f)/(%.0f*%.0f+%.0f*(%.0f-%.0f))-%s\n",
                              I, b, h, bf1, b, h, hf1, hf1, bf1, hf1, b, h, hf1, ftos(as)));
             break;
         case kInvertedTee:
             Add(I + "y~s~=0.5*(b*h$2$+(bf-b)*hf$2$)/(b*(h-hf)+bf*hf)-a~s~\n");
-            Add(fmt::sprintf("%s =0.5*(%.0f*%.0f$2$+(%.0f-%.0f)*%.0f$2$)/(%.0f*(%.0f-%.0f)+%.0f*%.0f)-%s\n", I, b, h,
+            Add(VexaSprintf("%s =0.5*(%.0f*%.0f$2$+(%.0f-%.0f)*%.0f$2$)/(%.0f*(%.0f-%.0f)+%.0f*%.0f)-%s\n", I, b, h,
                              bf, b, hf, b, h, hf, bf, hf, ftos(as)));
             break;
         default:
             Add(I + "y~s~=0.5*(b*h$2$+(bf-b)*hf$2$+(bf$'$-b)*(2*h-hf$'$)*hf$'$)/(bf$'$*hf$'$+b*(h-hf-hf$'$)+bf*hf)-a~s~\n");
-            Add(fmt::sprintf("%s =0.5*(%.0f*%.0f$2$+(%.0f-%.0f)*%.0f$2$+(%.0f-%.0f)*(2*%.0f-%.0f)*%.0f)/"
+            Add(VexaSprintf("%s =0.5*(%.0f*%.0f$2$+(%.0f-%.0f)*%.0f$2$+(%.0f-%.0f)*(2*%.0f-%.0f)*%.0f)/"
                              "(%.0f*%.0f+%.0f*(%.0f-%.0f-%.0f)+%.0f*%.0f)-%s\n",
                              I, b, h, bf, b, hf, bf1, b, h, hf1, hf1, bf1, hf1, b, h, hf, hf1, bf, hf, ftos(as)));
             break;
     }
-    Add(fmt::sprintf("%s =%.3fmm\n", I, ys));
+    Add(VexaSprintf("%s =%.3fmm\n", I, ys));
     return ys;
 }
 
@@ -453,29 +453,29 @@ double CChinkControlParam::CalcYsPrime(const std::string& I) {
     switch (m_nCrossoverType) {
         case kRect:
             Add(I + "y~s~$'$=h-0.5*b*h$2$/(b*h)-a~s~$'$\n");
-            Add(fmt::sprintf("%s =%.0f-0.5*%.0f*%.0f$2$/(%.0f*%.0f)-%s\n", I, h, b, h, b, h, ftos(as1)));
+            Add(VexaSprintf("%s =%.0f-0.5*%.0f*%.0f$2$/(%.0f*%.0f)-%s\n", I, h, b, h, b, h, ftos(as1)));
             break;
         case kTee:
             Add(I + "y~s~$'$=h-0.5*(b*h$2$+(bf$'$-b)*(2*h-hf$'$)*hf$'$)/(bf$'$*hf$'$+b*(h-hf$'$))-a~s~$'$\n");
-            Add(fmt::sprintf(
+            Add(VexaSprintf(
                 "%s =%.0f-0.5*(%.0f*%.0f$2$+(%.0f-%.0f)*(2*%.0f-%.0f)*%.0f)/(%.0f*%.0f+%.0f*(%.0f-%.0f))-%s\n", I, h,
                 b, h, bf1, b, h, hf1, hf1, bf1, hf1, b, h, hf1, ftos(as1)));
             break;
         case kInvertedTee:
             Add(I + "y~s~$'$=h-0.5*(b*h$2$+(bf-b)*hf$2$)/(b*(h-hf)+bf*hf)-a~s~$'$\n");
-            Add(fmt::sprintf("%s =%.0f-0.5*(%.0f*%.0f$2$+(%.0f-%.0f)*%.0f$2$)/(%.0f*(%.0f-%.0f)+%.0f*%.0f)-%s\n", I,
+            Add(VexaSprintf("%s =%.0f-0.5*(%.0f*%.0f$2$+(%.0f-%.0f)*%.0f$2$)/(%.0f*(%.0f-%.0f)+%.0f*%.0f)-%s\n", I,
                              h, b, h, bf, b, hf, b, h, hf, bf, hf, ftos(as1)));
             break;
         default:
             Add(I +
                 "y~s~$'$=h-0.5*(b*h$2$+(bf-b)*hf$2$+(bf$'$-b)*(2*h-hf$'$)*hf$'$)/(bf$'$*hf$'$+b*(h-hf-hf$'$)+bf*hf)"
                 "-a~s~$'$\n");
-            Add(fmt::sprintf("%s =%.0f-0.5*(%.0f*%.0f$2$+(%.0f-%.0f)*%.0f$2$+(%.0f-%.0f)*(2*%.0f-%.0f)*%.0f)/"
+            Add(VexaSprintf("%s =%.0f-0.5*(%.0f*%.0f$2$+(%.0f-%.0f)*%.0f$2$+(%.0f-%.0f)*(2*%.0f-%.0f)*%.0f)/"
                              "(%.0f*%.0f+%.0f*(%.0f-%.0f-%.0f)+%.0f*%.0f)-%s\n",
                              I, h, b, h, bf, b, hf, bf1, b, h, hf1, hf1, bf1, hf1, b, h, hf, hf1, bf, hf, ftos(as1)));
             break;
     }
-    Add(fmt::sprintf("%s =%.3fmm\n", I, ys1));
+    Add(VexaSprintf("%s =%.3fmm\n", I, ys1));
     return ys1;
 }
 
@@ -498,7 +498,7 @@ bool CChinkControlParam::CalcSigmaS(std::string& error) {
     }
     const double e0 = EccentricityE0();
     m_dE0 = e0;
-    const std::string h0Line = fmt::sprintf("h~0~=h-a~s~=%s-%s=%smm\n", ftos(h), ftos(as), ftos(h0));
+    const std::string h0Line = VexaSprintf("h~0~=h-a~s~=%s-%s=%smm\n", ftos(h), ftos(as), ftos(h0));
     double sigma_s = 0;
     switch (m_nSufferForce) {
         case kFlexure: {
@@ -508,12 +508,12 @@ bool CChinkControlParam::CalcSigmaS(std::string& error) {
             if (!IsMomentMode()) {
                 Mq = e0 * Nq / 1000.0;
                 Add("\tM~q~=eo*N~q~/1000\n");
-                Add(fmt::sprintf("\t =%s*%.3f/1000\n\t =%.3fkN*m\n", ftos(e0), Nq, Mq));
+                Add(VexaSprintf("\t =%s*%.3f/1000\n\t =%.3fkN*m\n", ftos(e0), Nq, Mq));
             }
             m_dMq = Mq;
             sigma_s = 1e6 * Mq / (0.87 * As * h0);
             Add("\tσ~s~=M~q~/(0.87*h~0~*A~s~)\n");
-            Add(fmt::sprintf("\t =%.3f*10$6$/(0.87*%s*%.0f)\n\t =%.3fN/mm$2$\n", Mq, ftos(h0), As, sigma_s));
+            Add(VexaSprintf("\t =%.3f*10$6$/(0.87*%s*%.0f)\n\t =%.3fN/mm$2$\n", Mq, ftos(h0), As, sigma_s));
             if (!(sigma_s > 0)) {
                 error = "弯矩准永久值Mq必须大于0";
                 return false;
@@ -525,25 +525,25 @@ bool CChinkControlParam::CalcSigmaS(std::string& error) {
             Add("\t\t" + h0Line);
             const double ratio = e0 / h0;
             if (CPloMath::EqualLess(ratio, 0.55, kEps)) {
-                error = fmt::sprintf("因为eo / ho=%.3f≤ 0.55，可不验算裂缝宽度", ratio);
+                error = VexaSprintf("因为eo / ho=%.3f≤ 0.55，可不验算裂缝宽度", ratio);
                 return false;
             }
             Add("\t4.2 计算使用阶段的轴向压力偏心距增大系数η~s~\n");
             if (IsMomentMode()) {
-                Add(fmt::sprintf("\t\te~0~=M~q~/N~q~=%.3f/%.3f*1000=%.3fmm\n", m_dM, Nq, e0));
+                Add(VexaSprintf("\t\te~0~=M~q~/N~q~=%.3f/%.3f*1000=%.3fmm\n", m_dM, Nq, e0));
             } else {
-                Add(fmt::sprintf("\t\te~0~=%smm\n", ftos(e0)));
+                Add(VexaSprintf("\t\te~0~=%smm\n", ftos(e0)));
             }
             // GB 50010-2010 7.1.4-5: ηs = 1 + (l0/h)² / (4000·e0/h0), 1.0 when l0/h <= 14.
             const double l0_h = m_dLo / h;
             double eta_s = 1.0;
             if (CPloMath::EqualLess(l0_h, 14, kEps)) {
-                Add(fmt::sprintf("\t\tl~0~/h=%.0f/%.0f=%.3f≤14,取η~s~=1.0\n", m_dLo, h, l0_h));
+                Add(VexaSprintf("\t\tl~0~/h=%.0f/%.0f=%.3f≤14,取η~s~=1.0\n", m_dLo, h, l0_h));
             } else {
                 eta_s = 1.0 + l0_h * l0_h / (4000.0 * e0 / h0);
-                Add(fmt::sprintf("\t\tl~0~/h=%.0f/%.0f=%.3f>14\n", m_dLo, h, l0_h));
+                Add(VexaSprintf("\t\tl~0~/h=%.0f/%.0f=%.3f>14\n", m_dLo, h, l0_h));
                 Add("\t\tη~s~=1+1/(4000*e~0~/h~0~)*(l~0~/h)$2$\n");
-                Add(fmt::sprintf("\t\t =1+1/(4000*%.3f/%s)*%.3f$2$\n\t\t =%.3f\n", e0, ftos(h0), l0_h, eta_s));
+                Add(VexaSprintf("\t\t =1+1/(4000*%.3f/%s)*%.3f$2$\n\t\t =%.3f\n", e0, ftos(h0), l0_h, eta_s));
             }
             m_dEtaS = eta_s;
             Add("\t4.3 计算截面重心至纵向受拉钢筋合力点的距离y~s~\n");
@@ -557,25 +557,25 @@ bool CChinkControlParam::CalcSigmaS(std::string& error) {
             const double e = eta_s * e0 + ys;
             m_dEcc = e;
             Add("\t4.4 计算轴向压力作用点至纵向受拉钢筋合力点的距离e\n");
-            Add(fmt::sprintf("\t\te=η~s~*e~0~+y~s~=%.3f*%.3f+%.3f=%.3fmm\n", eta_s, e0, ys, e));
+            Add(VexaSprintf("\t\te=η~s~*e~0~+y~s~=%.3f*%.3f+%.3f=%.3fmm\n", eta_s, e0, ys, e));
             if (!(e > 0)) {
-                error = fmt::sprintf("偏心受压构件中,算得e=%.3fmm≤0,请检查as和截面尺寸", e);
+                error = VexaSprintf("偏心受压构件中,算得e=%.3fmm≤0,请检查as和截面尺寸", e);
                 return false;
             }
             // GB 50010-2010 7.1.4-7: γf' = (bf' − b)·hf' / (b·h0), hf' not more than 0.2·h0.
             Add("\t4.5 计算受压翼缘截面面积与腹板有效截面面积的比值γ~f~$'$\n");
             double gamma_f = 0;
             if (m_nCrossoverType == kRect || m_nCrossoverType == kInvertedTee) {
-                Add(fmt::sprintf("\t\t%s截面,γ~f~$'$=0\n", SectionName()));
+                Add(VexaSprintf("\t\t%s截面,γ~f~$'$=0\n", SectionName()));
             } else {
                 double hf1 = m_dBearHf;
                 if (hf1 > 0.2 * h0) {
                     hf1 = 0.2 * h0;
-                    Add(fmt::sprintf("\t\t当hf$'$>0.2*h~0~时,hf$'$=0.2*h~0~=%.0fmm\n", hf1));
+                    Add(VexaSprintf("\t\t当hf$'$>0.2*h~0~时,hf$'$=0.2*h~0~=%.0fmm\n", hf1));
                 }
                 gamma_f = (m_dBearBf - m_dB) * hf1 / (m_dB * h0);
                 Add("\t\tγ~f~$'$=(bf$'$-b)*hf$'$/(b*h~0~)\n");
-                Add(fmt::sprintf("\t\t =(%.0f-%.0f)*%.0f/(%.0f*%s)\n\t\t =%.3f\n", m_dBearBf, m_dB, hf1, m_dB,
+                Add(VexaSprintf("\t\t =(%.0f-%.0f)*%.0f/(%.0f*%s)\n\t\t =%.3f\n", m_dBearBf, m_dB, hf1, m_dB,
                                  ftos(h0), gamma_f));
             }
             m_dGammaF = gamma_f;
@@ -583,22 +583,22 @@ bool CChinkControlParam::CalcSigmaS(std::string& error) {
             Add("\t4.6 计算纵向受拉钢筋合力点至截面受压区合力点的距离z\n");
             double z = (0.87 - 0.12 * (1.0 - gamma_f) * (h0 / e) * (h0 / e)) * h0;
             Add("\t\tz=[0.87-0.12*(1-γ~f~$'$)*(h~0~/e)$2$]*h~0~\n");
-            Add(fmt::sprintf("\t\t =[0.87-0.12*(1-%.3f)*(%s/%.3f)$2$]*%s\n\t\t =%.3fmm\n", gamma_f, ftos(h0), e,
+            Add(VexaSprintf("\t\t =[0.87-0.12*(1-%.3f)*(%s/%.3f)$2$]*%s\n\t\t =%.3fmm\n", gamma_f, ftos(h0), e,
                              ftos(h0), z));
             if (CPloMath::More(z, 0.87 * h0, kEps)) {
                 z = 0.87 * h0;
-                Add(fmt::sprintf("\t\t因为z>0.87*h~0~,故z=0.87*h~0~=%.3fmm\n", z));
+                Add(VexaSprintf("\t\t因为z>0.87*h~0~,故z=0.87*h~0~=%.3fmm\n", z));
             }
             m_dZ = z;
             if (!(z > 0)) {
-                error = fmt::sprintf("偏心受压构件中,算得z=%.3fmm≤0,请检查as和截面尺寸", z);
+                error = VexaSprintf("偏心受压构件中,算得z=%.3fmm≤0,请检查as和截面尺寸", z);
                 return false;
             }
             // GB 50010-2010 7.1.4-4: σsq = Nq·(e − z) / (As·z).
             sigma_s = 1000.0 * Nq * (e - z) / (As * z);
             Add("\t4.7 计算等效应力σ~s~\n");
             Add("\t\tσ~s~=N~q~*(e-z)/(A~s~*z)\n");
-            Add(fmt::sprintf("\t\t =%.3f*1000*(%.3f-%.3f)/(%.0f*%.3f)\n\t\t =%.3fN/mm$2$\n", Nq, e, z, As, z,
+            Add(VexaSprintf("\t\t =%.3f*1000*(%.3f-%.3f)/(%.0f*%.3f)\n\t\t =%.3fN/mm$2$\n", Nq, e, z, As, z,
                              sigma_s));
             if (!(sigma_s > 0)) {
                 error = "偏心受压构件中,算得e≤z,纵向受拉钢筋不受拉,请检查as和截面尺寸";
@@ -614,9 +614,9 @@ bool CChinkControlParam::CalcSigmaS(std::string& error) {
                 return false;
             }
             if (IsMomentMode()) {
-                Add(fmt::sprintf("\te~0~=M~q~/N~q~=%.3f/%.3f*1000=%.3fmm\n", m_dM, Nq, e0));
+                Add(VexaSprintf("\te~0~=M~q~/N~q~=%.3f/%.3f*1000=%.3fmm\n", m_dM, Nq, e0));
             } else {
-                Add(fmt::sprintf("\te~0~=%smm\n", ftos(e0)));
+                Add(VexaSprintf("\te~0~=%smm\n", ftos(e0)));
             }
             if (CentroidFromTensionFace() <= 0) {
                 error = "截面面积必须大于0,请检查截面尺寸";
@@ -626,11 +626,11 @@ bool CChinkControlParam::CalcSigmaS(std::string& error) {
             m_dYsPrime = ys1;
             const double e1 = e0 + ys1;
             m_dEccPrime = e1;
-            Add(fmt::sprintf("\te$'$=e~0~+y~s~$'$=%.3f+%.3f=%.3fmm\n", e0, ys1, e1));
+            Add(VexaSprintf("\te$'$=e~0~+y~s~$'$=%.3f+%.3f=%.3fmm\n", e0, ys1, e1));
             // GB 50010-2010 7.1.4-2: σsq = Nq·e' / (As·(h0 − as')).
             sigma_s = 1000.0 * Nq * e1 / (As * lever);
             Add("\tσ~s~=N~q~*e$'$/(A~s~*(h~0~-a~s~$'$))\n");
-            Add(fmt::sprintf("\t =%.3f*1000*%.3f/(%.0f*(%s-%s))\n\t =%.3fN/mm$2$\n", Nq, e1, As, ftos(h0),
+            Add(VexaSprintf("\t =%.3f*1000*%.3f/(%.0f*(%s-%s))\n\t =%.3fN/mm$2$\n", Nq, e1, As, ftos(h0),
                              ftos(m_dAs1), sigma_s));
             if (!(sigma_s > 0)) {
                 error = "偏心受拉构件中,算得e'≤0,纵向受拉钢筋不受拉,请检查as'和截面尺寸";
@@ -642,7 +642,7 @@ bool CChinkControlParam::CalcSigmaS(std::string& error) {
             // GB 50010-2010 7.1.4-1: σsq = Nq / As.
             sigma_s = 1000.0 * Nq / As;
             Add("\tσ~s~=N~q~/A~s~\n");
-            Add(fmt::sprintf("\t =%.3f*1000/%.0f\n\t =%.3fN/mm$2$\n", Nq, As, sigma_s));
+            Add(VexaSprintf("\t =%.3f*1000/%.0f\n\t =%.3fN/mm$2$\n", Nq, As, sigma_s));
             if (!(sigma_s > 0)) {
                 error = "轴力准永久值Nq必须大于0";
                 return false;
@@ -663,7 +663,7 @@ bool CChinkControlParam::CalcPsi(std::string&) {
         // GB 50010-2010 7.1.2-2: ψ = 1.1 − 0.65·ftk/(ρte·σs), within 0.2 … 1.0.
         psi = 1.1 - 0.65 * m_dFtk / (m_dRhoTe * m_dSigmaS);
         Add("\tψ=1.1-0.65*f~tk~/(ρ~te~*σ~s~)\n");
-        Add(fmt::sprintf("\t =1.1-0.65*%.2f/(%.5f*%.3f)\n\t =%.3f\n", m_dFtk, m_dRhoTe, m_dSigmaS, psi));
+        Add(VexaSprintf("\t =1.1-0.65*%.2f/(%.5f*%.3f)\n\t =%.3f\n", m_dFtk, m_dRhoTe, m_dSigmaS, psi));
         if (psi < 0.2) {
             psi = 0.2;
             Add("\t因为ψ<0.2，则ψ=0.2\n");
@@ -682,7 +682,7 @@ void CChinkControlParam::CalcOmega() {
     Add("\tω~max~=α~cr~*ψ*σ~s~/E~s~(1.9*c+(0.08*d~eq~/ρ~te~))\n");
     // GB 50010-2010 7.1.2-1: ωmax = αcr·ψ·σs/Es·(1.9·cs + 0.08·deq/ρte).
     const double omega = m_dAlphaCr * m_dPsi * m_dSigmaS / m_dEs * (1.9 * m_dC + 0.08 * m_dDeq / m_dRhoTe);
-    Add(fmt::sprintf("\t =%.2f*%.3f*%.3f/%.0f*(1.9*%s+(0.08*%.3f/%.5f))\n\t =%.3fmm\n", m_dAlphaCr, m_dPsi,
+    Add(VexaSprintf("\t =%.2f*%.3f*%.3f/%.0f*(1.9*%s+(0.08*%.3f/%.5f))\n\t =%.3fmm\n", m_dAlphaCr, m_dPsi,
                      m_dSigmaS, m_dEs, ftos(m_dC), m_dDeq, m_dRhoTe, omega));
     m_dOmegaMax = omega;
     m_dOmegaCheck = omega;
@@ -690,7 +690,7 @@ void CChinkControlParam::CalcOmega() {
         // GB 50010-2010 7.1.2 note 1: flexural members under crane loads without a fatigue check, × 0.85.
         m_dOmegaCheck = 0.85 * omega;
         Add("\tω~max~$'$=0.85*ω~max~\n");
-        Add(fmt::sprintf("\t =0.85*%.3f\n\t =%.3fmm\n", omega, m_dOmegaCheck));
+        Add(VexaSprintf("\t =0.85*%.3f\n\t =%.3fmm\n", omega, m_dOmegaCheck));
     }
 }
 
@@ -698,18 +698,18 @@ void CChinkControlParam::CalcOmega() {
 // Reports
 
 std::string CChinkControlParam::DimensionText() const {
-    std::string text = fmt::sprintf("b=%.0fmm\nh=%.0fmm\n", m_dB, m_dH);
+    std::string text = VexaSprintf("b=%.0fmm\nh=%.0fmm\n", m_dB, m_dH);
     switch (m_nCrossoverType) {
         case kTee:
-            text += fmt::sprintf("bf'=%.0fmm\nhf'=%.0fmm\n", m_dBearBf, m_dBearHf);
+            text += VexaSprintf("bf'=%.0fmm\nhf'=%.0fmm\n", m_dBearBf, m_dBearHf);
             break;
         case kInvertedTee:
-            text += fmt::sprintf("bf=%.0fmm\nhf=%.0fmm\n", m_dDragBf, m_dDragHf);
+            text += VexaSprintf("bf=%.0fmm\nhf=%.0fmm\n", m_dDragBf, m_dDragHf);
             break;
         case kISymmetric:
         case kIAsymmetric:
-            text += fmt::sprintf("bf=%.0fmm\nhf=%.0fmm\n", m_dDragBf, m_dDragHf);
-            text += fmt::sprintf("bf'=%.0fmm\nhf'=%.0fmm\n", m_dBearBf, m_dBearHf);
+            text += VexaSprintf("bf=%.0fmm\nhf=%.0fmm\n", m_dDragBf, m_dDragHf);
+            text += VexaSprintf("bf'=%.0fmm\nhf'=%.0fmm\n", m_dBearBf, m_dBearHf);
             break;
         default:
             break;
@@ -722,9 +722,9 @@ void CChinkControlParam::SetCmdInfo() {
     g_VexaMainInfo.SetCurCmdNumber(m_strBlockNum);
     g_VexaMainInfo.SetCurCmdDimInfo(DimensionText());
     if (IsMomentMode()) {
-        g_VexaMainInfo.SetCurCmdLoadInfo(fmt::sprintf("Mq=%.3fkN*m\nNq=%.3fkN", m_dM, m_dN));
+        g_VexaMainInfo.SetCurCmdLoadInfo(VexaSprintf("Mq=%.3fkN*m\nNq=%.3fkN", m_dM, m_dN));
     } else {
-        g_VexaMainInfo.SetCurCmdLoadInfo(fmt::sprintf("eo=%.0fmm\nNq=%.3fkN", m_dM, m_dN));
+        g_VexaMainInfo.SetCurCmdLoadInfo(VexaSprintf("eo=%.0fmm\nNq=%.3fkN", m_dM, m_dN));
     }
     g_VexaMainInfo.SetCurCmdResultInfo(m_strResult);
     g_VexaMainInfo.SetCurCmdBPrint(1);
@@ -737,7 +737,7 @@ int CChinkControlParam::WriteResult() {
     m_ResultWord.WriteSectionTitle("二、尺寸参数");
     m_ResultWord.WriteText(DimensionText());
     if (m_nSufferForce == kEccCompression) {
-        m_ResultWord.WriteText(fmt::sprintf("\t受压构件计算长度\tl~0~=%.0fmm\n", m_dLo));
+        m_ResultWord.WriteText(VexaSprintf("\t受压构件计算长度\tl~0~=%.0fmm\n", m_dLo));
     }
     m_ResultWord.WriteSectionTitle("三、计算结果");
     m_ResultWord.WriteText(m_strResult + "\n");
@@ -763,52 +763,52 @@ int CChinkControlParam::WriteCalcBook() {
 
     w.WriteSectionTitle("四、计算信息");
     w.WriteText("  1.几何参数\n");
-    w.WriteText(fmt::sprintf("\t截面类型\t%s\n", SectionName()));
-    w.WriteText(fmt::sprintf("\t截面宽度\tb=%.0fmm\n", m_dB));
-    w.WriteText(fmt::sprintf("\t截面高度\th=%.0fmm\n", m_dH));
+    w.WriteText(VexaSprintf("\t截面类型\t%s\n", SectionName()));
+    w.WriteText(VexaSprintf("\t截面宽度\tb=%.0fmm\n", m_dB));
+    w.WriteText(VexaSprintf("\t截面高度\th=%.0fmm\n", m_dH));
     if (m_nCrossoverType == kInvertedTee || IsISection()) {
-        w.WriteText(fmt::sprintf("\t受拉区翼缘宽度\tbf=%.0fmm\n", m_dDragBf));
-        w.WriteText(fmt::sprintf("\t受拉区翼缘高度\thf=%.0fmm\n", m_dDragHf));
+        w.WriteText(VexaSprintf("\t受拉区翼缘宽度\tbf=%.0fmm\n", m_dDragBf));
+        w.WriteText(VexaSprintf("\t受拉区翼缘高度\thf=%.0fmm\n", m_dDragHf));
     }
     if (m_nCrossoverType == kTee || IsISection()) {
-        w.WriteText(fmt::sprintf("\t受压区翼缘宽度\tbf$'$=%.0fmm\n", m_dBearBf));
-        w.WriteText(fmt::sprintf("\t受压区翼缘高度\thf$'$=%.0fmm\n", m_dBearHf));
+        w.WriteText(VexaSprintf("\t受压区翼缘宽度\tbf$'$=%.0fmm\n", m_dBearBf));
+        w.WriteText(VexaSprintf("\t受压区翼缘高度\thf$'$=%.0fmm\n", m_dBearHf));
     }
     if (m_nSufferForce == kEccCompression) {
-        w.WriteText(fmt::sprintf("\t受压构件计算长度\tl~0~=%.0fmm\n", m_dLo));
+        w.WriteText(VexaSprintf("\t受压构件计算长度\tl~0~=%.0fmm\n", m_dLo));
     }
 
     w.WriteText("  2.材料信息\n");
-    w.WriteText(fmt::sprintf("\t混凝土等级\t%s\tf~tk~=%.2fN/mm$2$\n", m_strConcreteGrade,
+    w.WriteText(VexaSprintf("\t混凝土等级\t%s\tf~tk~=%.2fN/mm$2$\n", m_strConcreteGrade,
                              CQuorConcrete::GetFtk(m_strConcreteGrade)));
-    w.WriteText(fmt::sprintf("\t钢筋种类\t%s\t\tE~s~=%.2fN/mm$2$\n", m_strReinGrade, CQuorSteelBar::GetEs(m_strReinGrade)));
+    w.WriteText(VexaSprintf("\t钢筋种类\t%s\t\tE~s~=%.2fN/mm$2$\n", m_strReinGrade, CQuorSteelBar::GetEs(m_strReinGrade)));
     if (m_strVi == kViRibbed || m_strVi == kViPlain) {
-        w.WriteText(fmt::sprintf("\t纵筋相对粘结特征系数\t%s\tν~i~=%.2f\n", m_strVi, BondVi()));
+        w.WriteText(VexaSprintf("\t纵筋相对粘结特征系数\t%s\tν~i~=%.2f\n", m_strVi, BondVi()));
     } else {
-        w.WriteText(fmt::sprintf("\t纵筋相对粘结特征系数\tν~i~=%.2f\n", BondVi()));
+        w.WriteText(VexaSprintf("\t纵筋相对粘结特征系数\tν~i~=%.2f\n", BondVi()));
     }
     w.WriteText("\t纵筋根数、直径:");
     const std::string symbol = PloRein::Grade2Schar(m_strReinGrade);
     int index = 1;
     for (const auto& [n, d] : CountingGroups()) {
-        w.WriteText(fmt::sprintf("\t\t第%d种纵向钢筋:%d%s%d\n", index++, n, symbol, d));
+        w.WriteText(VexaSprintf("\t\t第%d种纵向钢筋:%d%s%d\n", index++, n, symbol, d));
     }
-    w.WriteText(fmt::sprintf("\t纵筋实配面积\tA~s~=%.0fmm$2$\n", SteelArea()));
+    w.WriteText(VexaSprintf("\t纵筋实配面积\tA~s~=%.0fmm$2$\n", SteelArea()));
 
     w.WriteText("  3.计算信息\n");
-    w.WriteText(fmt::sprintf("\t构件受力类型\t%s\n", ForceName()));
-    w.WriteText(fmt::sprintf("\t构件受力特征系数\tα~cr~=%.2f\n", AlphaCrOf(m_nSufferForce)));
-    w.WriteText(fmt::sprintf("\t纵向受拉钢筋合力点至近边距离\ta~s~=%smm\n", ftos(m_dAs)));
-    w.WriteText(fmt::sprintf("\t另一侧纵向钢筋合力点至近边距离\ta~s~$'$=%smm\n", ftos(m_dAs1)));
-    w.WriteText(fmt::sprintf("\t纵筋外皮到混凝土边距\tc=%smm\n", ftos(m_dC)));
+    w.WriteText(VexaSprintf("\t构件受力类型\t%s\n", ForceName()));
+    w.WriteText(VexaSprintf("\t构件受力特征系数\tα~cr~=%.2f\n", AlphaCrOf(m_nSufferForce)));
+    w.WriteText(VexaSprintf("\t纵向受拉钢筋合力点至近边距离\ta~s~=%smm\n", ftos(m_dAs)));
+    w.WriteText(VexaSprintf("\t另一侧纵向钢筋合力点至近边距离\ta~s~$'$=%smm\n", ftos(m_dAs1)));
+    w.WriteText(VexaSprintf("\t纵筋外皮到混凝土边距\tc=%smm\n", ftos(m_dC)));
 
     w.WriteText("  4.荷载信息\n");
     if (IsMomentMode()) {
-        w.WriteText(fmt::sprintf("\t弯矩准永久值\tM~q~=%.3fkN*m\n", m_dM));
+        w.WriteText(VexaSprintf("\t弯矩准永久值\tM~q~=%.3fkN*m\n", m_dM));
     } else {
-        w.WriteText(fmt::sprintf("\t偏心距\te~0~=%smm\n", ftos(m_dM)));
+        w.WriteText(VexaSprintf("\t偏心距\te~0~=%smm\n", ftos(m_dM)));
     }
-    w.WriteText(fmt::sprintf("\t轴力准永久值\tN~q~=%.3fkN\n", m_dN));
+    w.WriteText(VexaSprintf("\t轴力准永久值\tN~q~=%.3fkN\n", m_dN));
 
     w.WriteSectionTitle("五、计算过程");
     w.WriteText(m_strCalcText);

@@ -1,7 +1,7 @@
 // Deflection check of a reinforced-concrete flexural member ("受弯构件挠度验算", SHYNDJS).
 #include "concrete/CFlexCheckParam.h"
 
-#include <fmt/printf.h>
+#include "VexaSprintf.h"
 
 #include "CPloMath.h"
 #include "CQuorConcrete.h"
@@ -42,7 +42,7 @@ const VexaFieldDef<CFlexCheckParam> kFields[] = {
 
 // A range bound as the messages print it: fixed notation, trailing zeros trimmed.
 std::string BoundText(double value) {
-    std::string text = fmt::sprintf("%.6lf", value);
+    std::string text = VexaSprintf("%.6lf", value);
     const auto last = text.find_last_not_of('0');
     text.erase(text[last] == '.' ? last : last + 1);
     return text;
@@ -298,7 +298,7 @@ std::string CFlexCheckParam::CheckInput() const {
         }
         const double value = this->*range.field;
         if (!(value >= range.lower && value <= range.upper)) {
-            return fmt::sprintf("%s应在%s～%s之间!\n", range.label, BoundText(range.lower), BoundText(range.upper));
+            return VexaSprintf("%s应在%s～%s之间!\n", range.label, BoundText(range.lower), BoundText(range.upper));
         }
     }
     return {};
@@ -358,10 +358,10 @@ int CFlexCheckParam::DoCalculate() {
 
     const char* span = IsCantilever() ? "2*lo" : "lo";
     if (c.m_bOk) {
-        m_strResult = fmt::sprintf("fmax = %.3lfmm ≤ fo = %s/%.0lf = %.0lf/%.0lf = %.3lfmm,满足要求。", c.m_dFmax, span,
+        m_strResult = VexaSprintf("fmax = %.3lfmm ≤ fo = %s/%.0lf = %.0lf/%.0lf = %.3lfmm,满足要求。", c.m_dFmax, span,
                                    m_dMaxFlexRatio, LimitSpan(), m_dMaxFlexRatio, m_dMaxFlex);
     } else {
-        m_strResult = fmt::sprintf("fmax = %.3lfmm ＞ fo = %s/%.0lf = %.0lf/%.0lf = %.3lfmm,不满足要求。", c.m_dFmax,
+        m_strResult = VexaSprintf("fmax = %.3lfmm ＞ fo = %s/%.0lf = %.0lf/%.0lf = %.3lfmm,不满足要求。", c.m_dFmax,
                                    span, m_dMaxFlexRatio, LimitSpan(), m_dMaxFlexRatio, m_dMaxFlex);
     }
     return 1;
@@ -371,19 +371,19 @@ void CFlexCheckParam::SetCmdInfo() {
     g_VexaMainInfo.SetCurCmdType("受弯构件挠度验算\n");
     g_VexaMainInfo.SetCurCmdNumber(m_strNumber);
 
-    std::string dim = fmt::sprintf("h = %.0lf mm\n", m_dH) + fmt::sprintf("b = %.0lf mm\n", m_dB);
+    std::string dim = VexaSprintf("h = %.0lf mm\n", m_dH) + VexaSprintf("b = %.0lf mm\n", m_dB);
     for (const FlangeLine& line : FlangeLines(*this)) {
-        dim += fmt::sprintf("%s = %.0lf mm\n", line.symbol, line.value);
+        dim += VexaSprintf("%s = %.0lf mm\n", line.symbol, line.value);
     }
-    dim += fmt::sprintf("Lo = %.0lf mm\n", m_dLo) + fmt::sprintf("as = %.0lf mm\n", m_dAs);
+    dim += VexaSprintf("Lo = %.0lf mm\n", m_dLo) + VexaSprintf("as = %.0lf mm\n", m_dAs);
     g_VexaMainInfo.SetCurCmdDimInfo(dim);
 
-    g_VexaMainInfo.SetCurCmdLoadInfo(fmt::sprintf("qgk = %.3lf kN/m\n", m_dQgk) + fmt::sprintf("qqk = %.3lf kN/m\n", m_dQqk) +
-                                     fmt::sprintf("ψq = %.3lf\n", m_dYq));
+    g_VexaMainInfo.SetCurCmdLoadInfo(VexaSprintf("qgk = %.3lf kN/m\n", m_dQgk) + VexaSprintf("qqk = %.3lf kN/m\n", m_dQqk) +
+                                     VexaSprintf("ψq = %.3lf\n", m_dYq));
 
     std::string result;
     if (m_bCalculated) {
-        result = fmt::sprintf("fmax = %.3lf mm\n", m_FlexCheck.m_dFmax) + fmt::sprintf("fo = %.3lf mm\n", m_dMaxFlex) +
+        result = VexaSprintf("fmax = %.3lf mm\n", m_FlexCheck.m_dFmax) + VexaSprintf("fo = %.3lf mm\n", m_dMaxFlex) +
                  (m_FlexCheck.m_bOk ? "挠度验算满足要求。\n" : "挠度验算不满足要求。\n");
     } else {
         result = m_strResult + "\n";
@@ -398,22 +398,22 @@ int CFlexCheckParam::WriteResult() {
     w.WriteTitleInfo("挠度验算计算书\n");
     w.WriteSectionTitle("一、构件编号: " + m_strNumber);
     w.WriteSectionTitle("二、尺寸参数");
-    w.WriteText(fmt::sprintf("\t\tb = %.0lf mm\n", m_dB));
-    w.WriteText(fmt::sprintf("\t\th = %.0lf mm\n", m_dH));
+    w.WriteText(VexaSprintf("\t\tb = %.0lf mm\n", m_dB));
+    w.WriteText(VexaSprintf("\t\th = %.0lf mm\n", m_dH));
     for (const FlangeLine& line : FlangeLines(*this)) {
-        w.WriteText(fmt::sprintf("\t\t%s = %.0lf mm\n", line.symbol, line.value));
+        w.WriteText(VexaSprintf("\t\t%s = %.0lf mm\n", line.symbol, line.value));
     }
-    w.WriteText(fmt::sprintf("\t\tl~0~ = %.0lf mm\n", m_dLo));
+    w.WriteText(VexaSprintf("\t\tl~0~ = %.0lf mm\n", m_dLo));
     w.WriteSectionTitle("三、荷载参数");
-    w.WriteText(fmt::sprintf("\t\tq~gk~ = %.3lf kN/m\n", m_dQgk));
-    w.WriteText(fmt::sprintf("\t\tq~qk~ = %.3lf kN/m\n", m_dQqk));
+    w.WriteText(VexaSprintf("\t\tq~gk~ = %.3lf kN/m\n", m_dQgk));
+    w.WriteText(VexaSprintf("\t\tq~qk~ = %.3lf kN/m\n", m_dQqk));
     w.WriteSectionTitle("四、计算结果");
     if (!m_bCalculated) {
         w.WriteText("\t\t" + m_strResult + "\n");
     } else if (m_FlexCheck.m_bOk) {
-        w.WriteText(fmt::sprintf("\t\tf~max~=%.3lfmm ≤ f~0~=%.3lfmm,满足要求。\n", m_FlexCheck.m_dFmax, m_dMaxFlex));
+        w.WriteText(VexaSprintf("\t\tf~max~=%.3lfmm ≤ f~0~=%.3lfmm,满足要求。\n", m_FlexCheck.m_dFmax, m_dMaxFlex));
     } else {
-        w.WriteText(fmt::sprintf("\t\tf~max~=%.3lfmm ＞ f~0~=%.3lfmm,不满足要求。\n", m_FlexCheck.m_dFmax, m_dMaxFlex));
+        w.WriteText(VexaSprintf("\t\tf~max~=%.3lfmm ＞ f~0~=%.3lfmm,不满足要求。\n", m_FlexCheck.m_dFmax, m_dMaxFlex));
     }
     return 1;
 }
@@ -451,33 +451,33 @@ int CFlexCheckParam::WriteCalcBook() {
 
     w.WriteSectionTitle("四、计算信息");
     line("\t1. 几何参数\n");
-    line(fmt::sprintf("\t\t截面类型: %s\n", m_strSecType));
-    line(fmt::sprintf("\t\t支撑类型: %s\n", m_strZCType));
-    line(fmt::sprintf("\t\t截面宽度b = %.0lf mm\n", m_dB));
-    line(fmt::sprintf("\t\t截面高度h = %.0lf mm\n", m_dH));
+    line(VexaSprintf("\t\t截面类型: %s\n", m_strSecType));
+    line(VexaSprintf("\t\t支撑类型: %s\n", m_strZCType));
+    line(VexaSprintf("\t\t截面宽度b = %.0lf mm\n", m_dB));
+    line(VexaSprintf("\t\t截面高度h = %.0lf mm\n", m_dH));
     if (HasTensionFlange(m_strSecType)) {
-        line(fmt::sprintf("\t\t受拉区翼缘宽度bf = %.0lf mm\n", m_dBf1));
-        line(fmt::sprintf("\t\t受拉区翼缘高度hf = %.0lf mm\n", m_dHf1));
+        line(VexaSprintf("\t\t受拉区翼缘宽度bf = %.0lf mm\n", m_dBf1));
+        line(VexaSprintf("\t\t受拉区翼缘高度hf = %.0lf mm\n", m_dHf1));
     }
     if (HasCompressionFlange(m_strSecType)) {
-        line(fmt::sprintf("\t\t受压区翼缘宽度bf' = %.0lf mm\n", m_dBf2));
-        line(fmt::sprintf("\t\t受压区翼缘高度hf' = %.0lf mm\n", m_dHf2));
+        line(VexaSprintf("\t\t受压区翼缘宽度bf' = %.0lf mm\n", m_dBf2));
+        line(VexaSprintf("\t\t受压区翼缘高度hf' = %.0lf mm\n", m_dHf2));
     }
-    line(fmt::sprintf("\t\t计算跨度l~0~ = %.0lf mm\n", m_dLo));
+    line(VexaSprintf("\t\t计算跨度l~0~ = %.0lf mm\n", m_dLo));
     line("\t2. 材料信息\n");
-    line(fmt::sprintf("\t\t混凝土等级: %s\tf~tk~ = %.3lfN/mm$2$\tE~C~ = %.2lf×10$4$N/mm$2$\n", m_strConGrade, ftk,
+    line(VexaSprintf("\t\t混凝土等级: %s\tf~tk~ = %.3lfN/mm$2$\tE~C~ = %.2lf×10$4$N/mm$2$\n", m_strConGrade, ftk,
                       Ec / 1e4));
-    line(fmt::sprintf("\t\t纵筋种类: %s\tE~S~ = %.2lf×10$5$N/mm$2$\n", m_strSteelGrade, Es / 1e5));
-    line(fmt::sprintf("\t\t受拉区纵筋实配面积A~S~ = %.0lf mm$2$\n", m_dAreaOfSL));
-    line(fmt::sprintf("\t\t受压区纵筋实配面积A~S~' = %.0lf mm$2$\n", m_dAreaOfSY));
+    line(VexaSprintf("\t\t纵筋种类: %s\tE~S~ = %.2lf×10$5$N/mm$2$\n", m_strSteelGrade, Es / 1e5));
+    line(VexaSprintf("\t\t受拉区纵筋实配面积A~S~ = %.0lf mm$2$\n", m_dAreaOfSL));
+    line(VexaSprintf("\t\t受压区纵筋实配面积A~S~' = %.0lf mm$2$\n", m_dAreaOfSY));
     line("\t3. 计算信息\n");
-    line(fmt::sprintf("\t\t纵筋合力点至近边距离as = %.0lf mm\n", m_dAs));
-    line(fmt::sprintf("\t\t有效高度 h~0~ = h - as = %.0lf - %.0lf = %.0lf mm\n", m_dH, m_dAs, m_dH - m_dAs));
-    line(fmt::sprintf("\t\t最大挠度限值 f~0~ = l~0~/%.0lf\n", m_dMaxFlexRatio));
+    line(VexaSprintf("\t\t纵筋合力点至近边距离as = %.0lf mm\n", m_dAs));
+    line(VexaSprintf("\t\t有效高度 h~0~ = h - as = %.0lf - %.0lf = %.0lf mm\n", m_dH, m_dAs, m_dH - m_dAs));
+    line(VexaSprintf("\t\t最大挠度限值 f~0~ = l~0~/%.0lf\n", m_dMaxFlexRatio));
     line("\t4. 荷载信息\n");
-    line(fmt::sprintf("\t\t均布永久荷载标准值q~gk~ = %.3lf kN/m\n", m_dQgk));
-    line(fmt::sprintf("\t\t均布可变荷载标准值q~qk~ = %.3lf kN/m\n", m_dQqk));
-    line(fmt::sprintf("\t\t准永久值系数ψ~q~ = %.3lf\n", m_dYq));
+    line(VexaSprintf("\t\t均布永久荷载标准值q~gk~ = %.3lf kN/m\n", m_dQgk));
+    line(VexaSprintf("\t\t均布可变荷载标准值q~qk~ = %.3lf kN/m\n", m_dQqk));
+    line(VexaSprintf("\t\t准永久值系数ψ~q~ = %.3lf\n", m_dYq));
 
     w.WriteSectionTitle("五、计算过程");
     if (!m_bCalculated) {
@@ -488,43 +488,43 @@ int CFlexCheckParam::WriteCalcBook() {
     const char* mSuffix = MomentSuffix(m_strZCType);
     int step = 1;
 
-    line(fmt::sprintf("\t%d. 计算标准组合弯距值:M~k~\n", step));
-    line(fmt::sprintf("\t\tM~k~ = M~gk~+M~qk~ = (q~gk~+q~qk~)*l~0~$2$%s\n", mSuffix));
-    line(fmt::sprintf("\t\t    = (%.3lf+%.3lf)*%.3lf$2$%s = %.3lfkN*m\n", m_dQgk, m_dQqk, l0m, mSuffix, c.m_dMk));
+    line(VexaSprintf("\t%d. 计算标准组合弯距值:M~k~\n", step));
+    line(VexaSprintf("\t\tM~k~ = M~gk~+M~qk~ = (q~gk~+q~qk~)*l~0~$2$%s\n", mSuffix));
+    line(VexaSprintf("\t\t    = (%.3lf+%.3lf)*%.3lf$2$%s = %.3lfkN*m\n", m_dQgk, m_dQqk, l0m, mSuffix, c.m_dMk));
     ++step;
-    line(fmt::sprintf("\t%d. 计算永久组合弯距值:M~q~\n", step));
-    line(fmt::sprintf("\t\tM~q~ = M~gk~+ψ~q~*M~qk~ = (q~gk~+ψ~q~*q~qk~)*l~0~$2$%s\n", mSuffix));
-    line(fmt::sprintf("\t\t    = (%.3lf+%.3lf*%.3lf)*%.3lf$2$%s = %.3lfkN*m\n", m_dQgk, m_dYq, m_dQqk, l0m, mSuffix,
+    line(VexaSprintf("\t%d. 计算永久组合弯距值:M~q~\n", step));
+    line(VexaSprintf("\t\tM~q~ = M~gk~+ψ~q~*M~qk~ = (q~gk~+ψ~q~*q~qk~)*l~0~$2$%s\n", mSuffix));
+    line(VexaSprintf("\t\t    = (%.3lf+%.3lf*%.3lf)*%.3lf$2$%s = %.3lfkN*m\n", m_dQgk, m_dYq, m_dQqk, l0m, mSuffix,
                       c.m_dMq));
     ++step;
 
-    line(fmt::sprintf("\t%d. 计算受弯构件的短期刚度:B~S~\n", step));
-    line(fmt::sprintf("\t%d.1 计算纵向受拉钢筋的应力σ~S~\n", step));
+    line(VexaSprintf("\t%d. 计算受弯构件的短期刚度:B~S~\n", step));
+    line(VexaSprintf("\t%d.1 计算纵向受拉钢筋的应力σ~S~\n", step));
     line("\t\tσ~Sk~ = M~k~/(0.87*h~0~*A~S~)\n");
-    line(fmt::sprintf("\t\t    = %.3lf×10$6$/(0.87*%.0lf*%.0lf) = %.3lfN/mm$2$\n", c.m_dMk, c.m_dH0, m_dAreaOfSL,
+    line(VexaSprintf("\t\t    = %.3lf×10$6$/(0.87*%.0lf*%.0lf) = %.3lfN/mm$2$\n", c.m_dMk, c.m_dH0, m_dAreaOfSL,
                       c.m_dSigmaSk));
     line("\t\tσ~Sq~ = M~q~/(0.87*h~0~*A~S~)\n");
-    line(fmt::sprintf("\t\t    = %.3lf×10$6$/(0.87*%.0lf*%.0lf) = %.3lfN/mm$2$\n", c.m_dMq, c.m_dH0, m_dAreaOfSL,
+    line(VexaSprintf("\t\t    = %.3lf×10$6$/(0.87*%.0lf*%.0lf) = %.3lfN/mm$2$\n", c.m_dMq, c.m_dH0, m_dAreaOfSL,
                       c.m_dSigmaSq));
 
-    line(fmt::sprintf("\t%d.2 计算有效受拉混凝土截面面积A~te~及纵向受拉钢筋配筋率ρ~te~\n", step));
+    line(VexaSprintf("\t%d.2 计算有效受拉混凝土截面面积A~te~及纵向受拉钢筋配筋率ρ~te~\n", step));
     if (m_strSecType == "矩形" || m_strSecType == "T形") {
-        line(fmt::sprintf("\t\tA~te~ = 0.5*b*h = 0.5*%.0lf*%.0lf = %.0lfmm$2$\n", m_dB, m_dH, c.m_dAte));
+        line(VexaSprintf("\t\tA~te~ = 0.5*b*h = 0.5*%.0lf*%.0lf = %.0lfmm$2$\n", m_dB, m_dH, c.m_dAte));
     } else {
-        line(fmt::sprintf("\t\tA~te~ = 0.5*b*h+(bf-b)*hf = 0.5*%.0lf*%.0lf+(%.0lf-%.0lf)*%.0lf = %.0lfmm$2$\n", m_dB, m_dH,
+        line(VexaSprintf("\t\tA~te~ = 0.5*b*h+(bf-b)*hf = 0.5*%.0lf*%.0lf+(%.0lf-%.0lf)*%.0lf = %.0lfmm$2$\n", m_dB, m_dH,
                           m_dBf1, m_dB, m_dHf1, c.m_dAte));
     }
-    line(fmt::sprintf("\t\tρ~te~ = A~S~/A~te~ = %.0lf/%.0lf = %.3lf%%\n", m_dAreaOfSL, c.m_dAte, c.m_dRhoTeCalc * 100.0));
+    line(VexaSprintf("\t\tρ~te~ = A~S~/A~te~ = %.0lf/%.0lf = %.3lf%%\n", m_dAreaOfSL, c.m_dAte, c.m_dRhoTeCalc * 100.0));
     if (c.m_dRhoTeCalc < 0.01) {
         line("\t\t当ρ~te~<0.01时,ρ~te~=0.01\n");
     }
 
-    line(fmt::sprintf("\t%d.3 计算裂缝间纵向受拉钢筋应变不均匀系数ψ\n", step));
+    line(VexaSprintf("\t%d.3 计算裂缝间纵向受拉钢筋应变不均匀系数ψ\n", step));
     if (m_bYToBeOne) {
         line("\t\tψ = 1\n");
     } else {
         line("\t\tψk = 1.1-0.65*f~tk~/(ρ~te~*σ~Sk~)\n");
-        line(fmt::sprintf("\t\t    = 1.1-0.65*%.3lf/(%.5lf*%.3lf) = %.3lf\n", c.m_dFtk, c.m_dRhoTe, c.m_dSigmaSk,
+        line(VexaSprintf("\t\t    = 1.1-0.65*%.3lf/(%.5lf*%.3lf) = %.3lf\n", c.m_dFtk, c.m_dRhoTe, c.m_dSigmaSk,
                           c.m_dPsiKCalc));
         if (!CPloMath::EqualMore(c.m_dPsiKCalc, 0.2, kTol)) {
             line("\t\t当ψk < 0.2时,取ψk = 0.2\n");
@@ -532,7 +532,7 @@ int CFlexCheckParam::WriteCalcBook() {
             line("\t\t当ψk > 1时,取ψk = 1\n");
         }
         line("\t\tψq = 1.1-0.65*f~tk~/(ρ~te~*σ~Sq~)\n");
-        line(fmt::sprintf("\t\t    = 1.1-0.65*%.3lf/(%.5lf*%.3lf) = %.3lf\n", c.m_dFtk, c.m_dRhoTe, c.m_dSigmaSq,
+        line(VexaSprintf("\t\t    = 1.1-0.65*%.3lf/(%.5lf*%.3lf) = %.3lf\n", c.m_dFtk, c.m_dRhoTe, c.m_dSigmaSq,
                           c.m_dPsiQCalc));
         if (!CPloMath::EqualMore(c.m_dPsiQCalc, 0.2, kTol)) {
             line("\t\t当ψq < 0.2时,取ψq = 0.2\n");
@@ -541,71 +541,71 @@ int CFlexCheckParam::WriteCalcBook() {
         }
     }
 
-    line(fmt::sprintf("\t%d.4 计算钢筋与混凝土弹性模量之比α~E~\n", step));
-    line(fmt::sprintf("\t\tα~E~ = E~S~/E~C~ = %.0lf/%.0lf = %.3lf\n", c.m_dEs, c.m_dEc, c.m_dAlphaE));
+    line(VexaSprintf("\t%d.4 计算钢筋与混凝土弹性模量之比α~E~\n", step));
+    line(VexaSprintf("\t\tα~E~ = E~S~/E~C~ = %.0lf/%.0lf = %.3lf\n", c.m_dEs, c.m_dEc, c.m_dAlphaE));
 
-    line(fmt::sprintf("\t%d.5 计算受压翼缘截面面积与腹板有效截面面积之比γ~f~'\n", step));
+    line(VexaSprintf("\t%d.5 计算受压翼缘截面面积与腹板有效截面面积之比γ~f~'\n", step));
     if (m_strSecType == "矩形" || m_strSecType == "倒T形") {
-        line(fmt::sprintf("\t\t%s截面:γ~f~' = 0\n", m_strSecType));
+        line(VexaSprintf("\t\t%s截面:γ~f~' = 0\n", m_strSecType));
     } else {
         line("\t\tγ~f~' = (bf'-b)*hf'/b/h~0~\n");
         if (CPloMath::More(m_dHf2, 0.2 * c.m_dH0, kTol)) {
             line("\t\t   = (bf'-b)*0.2*h~0~/b/h~0~\n");
-            line(fmt::sprintf("\t\t   = (%.0lf-%.0lf)*0.2*%.0lf/%.0lf/%.0lf = %.3lf\n", m_dBf2, m_dB, c.m_dH0, m_dB, c.m_dH0,
+            line(VexaSprintf("\t\t   = (%.0lf-%.0lf)*0.2*%.0lf/%.0lf/%.0lf = %.3lf\n", m_dBf2, m_dB, c.m_dH0, m_dB, c.m_dH0,
                               c.m_dGammaF));
         } else {
-            line(fmt::sprintf("\t\t   = (%.0lf-%.0lf)*%.0lf/%.0lf/%.0lf = %.3lf\n", m_dBf2, m_dB, m_dHf2, m_dB, c.m_dH0,
+            line(VexaSprintf("\t\t   = (%.0lf-%.0lf)*%.0lf/%.0lf/%.0lf = %.3lf\n", m_dBf2, m_dB, m_dHf2, m_dB, c.m_dH0,
                               c.m_dGammaF));
         }
     }
 
-    line(fmt::sprintf("\t%d.6 计算纵向受拉钢筋配筋率ρ及受压钢筋配筋率ρ'\n", step));
-    line(fmt::sprintf("\t\tρ = A~S~/(b*h~0~) = %.0lf/(%.0lf*%.0lf) = %.3lf%%\n", m_dAreaOfSL, m_dB, c.m_dH0,
+    line(VexaSprintf("\t%d.6 计算纵向受拉钢筋配筋率ρ及受压钢筋配筋率ρ'\n", step));
+    line(VexaSprintf("\t\tρ = A~S~/(b*h~0~) = %.0lf/(%.0lf*%.0lf) = %.3lf%%\n", m_dAreaOfSL, m_dB, c.m_dH0,
                       c.m_dRho * 100.0));
-    line(fmt::sprintf("\t\tρ' = A~S~'/(b*h~0~) = %.0lf/(%.0lf*%.0lf) = %.3lf%%\n", m_dAreaOfSY, m_dB, c.m_dH0,
+    line(VexaSprintf("\t\tρ' = A~S~'/(b*h~0~) = %.0lf/(%.0lf*%.0lf) = %.3lf%%\n", m_dAreaOfSY, m_dB, c.m_dH0,
                       c.m_dRhoP * 100.0));
 
-    line(fmt::sprintf("\t%d.7 计算短期刚度B~Sk~、B~Sq~\n", step));
+    line(VexaSprintf("\t%d.7 计算短期刚度B~Sk~、B~Sq~\n", step));
     line("\t\tB~Sk~ = E~S~*A~S~*h~0~$2$/(1.15*ψk+0.2+6*α~E~*ρ/(1+3.5*γ~f~'))\n");
-    line(fmt::sprintf("\t\t    = %.0lf*%.0lf*%.0lf$2$/(1.15*%.3lf+0.2+6*%.3lf*%.5lf/(1+3.5*%.3lf))\n", c.m_dEs, m_dAreaOfSL,
+    line(VexaSprintf("\t\t    = %.0lf*%.0lf*%.0lf$2$/(1.15*%.3lf+0.2+6*%.3lf*%.5lf/(1+3.5*%.3lf))\n", c.m_dEs, m_dAreaOfSL,
                       c.m_dH0, c.m_dPsiK, c.m_dAlphaE, c.m_dRho, c.m_dGammaF));
-    line(fmt::sprintf("\t\t    = %.3lf×10$3$kN*m$2$\n", c.m_dBsk / 1000.0));
+    line(VexaSprintf("\t\t    = %.3lf×10$3$kN*m$2$\n", c.m_dBsk / 1000.0));
     line("\t\tB~Sq~ = E~S~*A~S~*h~0~$2$/(1.15*ψq+0.2+6*α~E~*ρ/(1+3.5*γ~f~'))\n");
-    line(fmt::sprintf("\t\t    = %.0lf*%.0lf*%.0lf$2$/(1.15*%.3lf+0.2+6*%.3lf*%.5lf/(1+3.5*%.3lf))\n", c.m_dEs, m_dAreaOfSL,
+    line(VexaSprintf("\t\t    = %.0lf*%.0lf*%.0lf$2$/(1.15*%.3lf+0.2+6*%.3lf*%.5lf/(1+3.5*%.3lf))\n", c.m_dEs, m_dAreaOfSL,
                       c.m_dH0, c.m_dPsiQ, c.m_dAlphaE, c.m_dRho, c.m_dGammaF));
-    line(fmt::sprintf("\t\t    = %.3lf×10$3$kN*m$2$\n", c.m_dBsq / 1000.0));
+    line(VexaSprintf("\t\t    = %.3lf×10$3$kN*m$2$\n", c.m_dBsq / 1000.0));
     ++step;
 
-    line(fmt::sprintf("\t%d. 计算受弯构件的长期刚度:B\n", step));
-    line(fmt::sprintf("\t%d.1 确定考虑荷载长期作用对挠度增大的影响系数θ\n", step));
+    line(VexaSprintf("\t%d. 计算受弯构件的长期刚度:B\n", step));
+    line(VexaSprintf("\t%d.1 确定考虑荷载长期作用对挠度增大的影响系数θ\n", step));
     if (CPloMath::EqualTo(c.m_dRhoP, 0.0, kTol)) {
         line("\t\t当ρ' = 0时,取θ = 2.0\n");
     } else if (CPloMath::EqualMore(c.m_dRhoP, c.m_dRho, kTol)) {
         line("\t\t当ρ' ≥ ρ时,取θ = 1.6\n");
     } else {
-        line(fmt::sprintf("\t\t当0<ρ'<ρ时,θ在2-1.6间线性内插得θ=%.3lf\n", c.m_dThetaBase));
+        line(VexaSprintf("\t\t当0<ρ'<ρ时,θ在2-1.6间线性内插得θ=%.3lf\n", c.m_dThetaBase));
     }
     if (m_strSecType == "倒T形") {
-        line(fmt::sprintf("\t\t因为截面为倒T形,θ=θ*1.2=%.3lf*1.2=%.3lf\n", c.m_dThetaBase, c.m_dTheta));
+        line(VexaSprintf("\t\t因为截面为倒T形,θ=θ*1.2=%.3lf*1.2=%.3lf\n", c.m_dThetaBase, c.m_dTheta));
     }
-    line(fmt::sprintf("\t%d.2 计算长期刚度B\n", step));
+    line(VexaSprintf("\t%d.2 计算长期刚度B\n", step));
     line("\t\tBk = M~K~/(M~q~*(θ-1)+M~K~)*B~Sk~\n");
-    line(fmt::sprintf("\t\t    = %.3lf/(%.3lf*(%.3lf-1)+%.3lf)*%.3lf×10$3$ = %.3lf×10$3$kN*m$2$\n", c.m_dMk, c.m_dMq,
+    line(VexaSprintf("\t\t    = %.3lf/(%.3lf*(%.3lf-1)+%.3lf)*%.3lf×10$3$ = %.3lf×10$3$kN*m$2$\n", c.m_dMk, c.m_dMq,
                       c.m_dTheta, c.m_dMk, c.m_dBsk / 1000.0, c.m_dBk / 1000.0));
     line("\t\tBq = B~Sq~/θ\n");
-    line(fmt::sprintf("\t\t    = %.3lf×10$3$/%.3lf = %.3lf×10$3$kN*m$2$\n", c.m_dBsq / 1000.0, c.m_dTheta,
+    line(VexaSprintf("\t\t    = %.3lf×10$3$/%.3lf = %.3lf×10$3$kN*m$2$\n", c.m_dBsq / 1000.0, c.m_dTheta,
                       c.m_dBq / 1000.0));
-    line(fmt::sprintf("\t\tB = min(Bk,Bq) = %.3lf×10$3$kN*m$2$\n", c.m_dBmin / 1000.0));
+    line(VexaSprintf("\t\tB = min(Bk,Bq) = %.3lf×10$3$kN*m$2$\n", c.m_dBmin / 1000.0));
     ++step;
 
-    line(fmt::sprintf("\t%d. 计算受弯构件挠度\n", step));
-    line(fmt::sprintf("\t\tf~max~ = (q~gk~+Ψ~q~*q~qk~)*l~0~$4$/B%s\n", DeflectionSuffix(m_strZCType)));
+    line(VexaSprintf("\t%d. 计算受弯构件挠度\n", step));
+    line(VexaSprintf("\t\tf~max~ = (q~gk~+Ψ~q~*q~qk~)*l~0~$4$/B%s\n", DeflectionSuffix(m_strZCType)));
     const char* span = IsCantilever() ? "2*l~0~" : "l~0~";
     if (c.m_bOk) {
-        line(fmt::sprintf("\t\t    = %.3lfmm ≤ f~0~=%s/%.0lf=%.0lf/%.0lf=%.3lfmm,满足要求。\n", c.m_dFmax, span,
+        line(VexaSprintf("\t\t    = %.3lfmm ≤ f~0~=%s/%.0lf=%.0lf/%.0lf=%.3lfmm,满足要求。\n", c.m_dFmax, span,
                           m_dMaxFlexRatio, LimitSpan(), m_dMaxFlexRatio, m_dMaxFlex));
     } else {
-        line(fmt::sprintf("\t\t    = %.3lfmm ＞ f~0~=%s/%.0lf=%.0lf/%.0lf=%.3lfmm,不满足要求。\n", c.m_dFmax, span,
+        line(VexaSprintf("\t\t    = %.3lfmm ＞ f~0~=%s/%.0lf=%.0lf/%.0lf=%.3lfmm,不满足要求。\n", c.m_dFmax, span,
                           m_dMaxFlexRatio, LimitSpan(), m_dMaxFlexRatio, m_dMaxFlex));
     }
     return 1;

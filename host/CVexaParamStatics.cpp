@@ -7,7 +7,7 @@
 #include "CVexaParam.h"
 #include "VexaFormat.h"
 
-#include <fmt/printf.h>
+#include "VexaSprintf.h"
 
 namespace {
 
@@ -80,7 +80,7 @@ int CVexaParam::GetConcreteNum(const std::string& grade) {
 std::string CVexaParam::ftoa3(double value) { return ftos(value); }
 
 std::string CVexaParam::Ntoa2(double value) {
-    std::string text = fmt::sprintf("%.2f", value);
+    std::string text = VexaSprintf("%.2f", value);
     if (text == "-0.00") {
         text = "0.00";
     }

@@ -6,75 +6,76 @@
 
 namespace {
 
-// "\r\n" -> "\n"; a lone "\r" stays as it is.
-std::string NormaliseLineEnds(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            continue;
-        }
-        out += text[i];
-    }
-    return out;
-}
-
-// Appends a run to a line, joining it to the last run when the style is the same.
-void AppendRun(VexaLine& line, VexaRun&& run) {
-    if (run.text.empty()) {
+// Appends text in one style to a line, joining it to the last run when the style is the same.
+void AppendRunText(VexaLine& line, std::string_view text, VexaRunStyle style) {
+    if (text.empty()) {
         return;
     }
-    if (!line.empty() && line.back().style == run.style) {
-        line.back().text += run.text;
+    if (!line.empty() && line.back().style == style) {
+        line.back().text.append(text);
     } else {
-        line.push_back(std::move(run));
-    }
-}
-
-void AppendRuns(VexaLine& line, VexaLine&& runs) {
-    if (line.empty()) {
-        line = std::move(runs);  // runs of one parse are joined already
-        return;
-    }
-    for (VexaRun& run : runs) {
-        AppendRun(line, std::move(run));
-    }
-}
-
-// One line of mark-up. Each mark character opens its style when it is not open and closes it
-// when it is; the most recently opened style that is still open applies, so a subscript inside
-// a superscript ("$a~b~c$") gives a (sup), b (sub), c (sup). A mark left open ends with the line.
-VexaLine ParseMarkupLine(std::string_view line) {
-    VexaLine runs;
-    if (line.find_first_of("~$") == std::string_view::npos) {
-        if (!line.empty()) {
-            runs.push_back(VexaRun{std::string(line), VexaRunStyle::Normal});
+        if (line.capacity() == 0) {
+            line.reserve(4);   // most lines have a few runs: one allocation for them
         }
-        return runs;
+        line.push_back(VexaRun{std::string(text), style});
     }
-    std::vector<VexaRunStyle> open;   // open styles, innermost last
+}
+
+// One line of mark-up (no "\n") appended to `runs`. Each mark character opens its style when it
+// is not open and closes it when it is; the most recently opened style that is still open
+// applies, so a subscript inside a superscript ("$a~b~c$") gives a (sup), b (sub), c (sup). A
+// mark left open ends with the line.
+void AppendMarkupLine(VexaLine& runs, std::string_view line) {
+    VexaRunStyle open[2] = {};  // open styles, innermost last; each style at most once
+    int depth = 0;
     std::size_t start = 0;
-    auto style = [&open] { return open.empty() ? VexaRunStyle::Normal : open.back(); };
-    auto flush = [&](std::size_t end) {
-        AppendRun(runs, VexaRun{std::string(line.substr(start, end - start)), style()});
-    };
     for (std::size_t i = 0; i < line.size(); ++i) {
         const char ch = line[i];
         if (ch != '~' && ch != '$') {
             continue;
         }
-        flush(i);
+        AppendRunText(runs, line.substr(start, i - start), depth > 0 ? open[depth - 1] : VexaRunStyle::Normal);
         start = i + 1;
         const VexaRunStyle mark = ch == '~' ? VexaRunStyle::Sub : VexaRunStyle::Sup;
-        const auto it = std::find(open.begin(), open.end(), mark);
-        if (it == open.end()) {
-            open.push_back(mark);
+        if (depth > 0 && open[depth - 1] == mark) {
+            --depth;
+        } else if (depth == 2 && open[0] == mark) {
+            open[0] = open[1];
+            depth = 1;
         } else {
-            open.erase(it);
+            open[depth++] = mark;
         }
     }
-    flush(line.size());
-    return runs;
+    AppendRunText(runs, line.substr(start), depth > 0 ? open[depth - 1] : VexaRunStyle::Normal);
+}
+
+// True when a line of mark-up holds nothing but marks (it gives no run).
+bool OnlyMarks(std::string_view line) {
+    for (const char ch : line) {
+        if (ch != '~' && ch != '$') {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Splits text at "\n" ("\r\n" counts as one "\n"): calls line(text, ended) for every line,
+// `ended` telling whether a "\n" followed it; the last call has ended == false.
+template <typename LineFn>
+void ForEachLine(std::string_view rest, LineFn&& line) {
+    for (;;) {
+        const std::size_t end = rest.find('\n');
+        if (end == std::string_view::npos) {
+            line(rest, false);
+            return;
+        }
+        std::string_view text = rest.substr(0, end);
+        if (!text.empty() && text.back() == '\r') {
+            text.remove_suffix(1);
+        }
+        line(text, true);
+        rest.remove_prefix(end + 1);
+    }
 }
 
 // Lines of a paragraph that is complete in itself (title, section title, table cell): one
@@ -90,22 +91,8 @@ std::vector<VexaLine> ParseParagraph(const std::string& text) {
 }  // namespace
 
 std::vector<VexaLine> ParseVexaMarkup(const std::string& text) {
-    std::string normalised;
-    std::string_view rest(text);
-    if (rest.find('\r') != std::string_view::npos) {
-        normalised = NormaliseLineEnds(rest);
-        rest = normalised;
-    }
     std::vector<VexaLine> lines;
-    for (;;) {
-        const std::size_t end = rest.find('\n');
-        if (end == std::string_view::npos) {
-            lines.push_back(ParseMarkupLine(rest));
-            break;
-        }
-        lines.push_back(ParseMarkupLine(rest.substr(0, end)));
-        rest.remove_prefix(end + 1);
-    }
+    ForEachLine(text, [&lines](std::string_view line, bool) { AppendMarkupLine(lines.emplace_back(), line); });
     return lines;
 }
 
@@ -126,27 +113,24 @@ void CWordObject::WriteSectionTitle(const std::string& text) {
 }
 
 void CWordObject::WriteText(const std::string& text, int, int, int, int, int, double size, const std::string& font) {
-    std::vector<VexaLine> pieces = ParseVexaMarkup(text);
-    for (std::size_t i = 0; i < pieces.size(); ++i) {
-        const bool ended = i + 1 < pieces.size();   // followed by a "\n"
-        if (!ended && pieces[i].empty()) {
-            break;   // nothing after the last "\n"
+    ForEachLine(text, [&](std::string_view line, bool ended) {
+        if (!ended && OnlyMarks(line)) {
+            return;   // nothing after the last "\n"
         }
         if (m_blocks.empty() || m_blocks.back().kind != VexaBlockKind::Body || !m_blocks.back().open) {
-            VexaBlock block;
+            VexaBlock& block = m_blocks.emplace_back();
             block.kind = VexaBlockKind::Body;
             block.lines.emplace_back();
             block.open = true;
             block.fontSize = size;
             block.fontName = font;
-            m_blocks.push_back(std::move(block));
         }
         VexaBlock& paragraph = m_blocks.back();
-        AppendRuns(paragraph.lines.back(), std::move(pieces[i]));
+        AppendMarkupLine(paragraph.lines.back(), line);
         if (ended) {
             paragraph.open = false;
         }
-    }
+    });
 }
 
 void CWordObject::WriteParagraph(const CStringArray& lines, int a, int b, int c, int d, int e, double size,

@@ -2,8 +2,9 @@
 // rounding, straight-line interpolation and the help request.
 #include "VexaFormat.h"
 
-#include <fmt/printf.h>
+#include "VexaSprintf.h"
 
+#include <charconv>
 #include <climits>
 #include <cmath>
 
@@ -15,9 +16,11 @@ namespace {
 // trailing point trimmed, "-0" printed as "0".
 std::string TrimmedFixed(double value, int decimals) {
     if (!std::isfinite(value)) {
-        return fmt::sprintf("%f", value);
+        return VexaSprintf("%f", value);
     }
-    std::string text = fmt::sprintf("%.*f", decimals, value);
+    char buffer[400];
+    const auto r = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    std::string text(buffer, r.ptr);
     const auto point = text.find('.');
     if (point != std::string::npos) {
         const auto last = text.find_last_not_of('0');

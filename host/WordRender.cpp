@@ -2,8 +2,11 @@
 #include "WordRender.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <cctype>
 #include <filesystem>
+#include <string_view>
 
 #include <glib.h>
 
@@ -43,64 +46,99 @@ std::string CellText(const std::vector<VexaLine>& lines) {
 
 // ---- HTML ---------------------------------------------------------------------------------
 
-std::string Escape(const std::string& text) {
+// True when one of the eight bytes of `word` is `byte`.
+constexpr bool HasByte(std::uint64_t word, unsigned char byte) {
+    const std::uint64_t v = word ^ (0x0101010101010101ULL * byte);
+    return ((v - 0x0101010101010101ULL) & ~v & 0x8080808080808080ULL) != 0;
+}
+
+void AppendEscaped(std::string& out, std::string_view text) {
+    const char* const data = text.data();
+    const std::size_t size = text.size();
+    std::size_t start = 0;  // the first byte not written yet
+    std::size_t i = 0;
+    while (i < size) {
+        // Eight bytes at a time past text that needs nothing escaped.
+        if (i + 8 <= size) {
+            std::uint64_t word;
+            std::memcpy(&word, data + i, sizeof word);
+            if (!HasByte(word, '&') && !HasByte(word, '<') && !HasByte(word, '>') && !HasByte(word, '"')) {
+                i += 8;
+                continue;
+            }
+        }
+        const char* entity = nullptr;
+        switch (data[i]) {
+        case '&': entity = "&amp;"; break;
+        case '<': entity = "&lt;"; break;
+        case '>': entity = "&gt;"; break;
+        case '"': entity = "&quot;"; break;
+        default: ++i; continue;
+        }
+        out.append(data + start, i - start);
+        out += entity;
+        start = ++i;
+    }
+    out.append(data + start, size - start);
+}
+
+std::string Escape(std::string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (char ch : text) {
-        switch (ch) {
-        case '&': out += "&amp;"; break;
-        case '<': out += "&lt;"; break;
-        case '>': out += "&gt;"; break;
-        case '"': out += "&quot;"; break;
-        default: out += ch; break;
-        }
-    }
+    AppendEscaped(out, text);
     return out;
 }
 
-std::string LineHtml(const VexaLine& line) {
-    std::string out;
+void AppendLineHtml(std::string& out, const VexaLine& line) {
     for (const VexaRun& run : line) {
         switch (run.style) {
-        case VexaRunStyle::Normal: out += Escape(run.text); break;
-        case VexaRunStyle::Sub: out += "<sub>" + Escape(run.text) + "</sub>"; break;
-        case VexaRunStyle::Sup: out += "<sup>" + Escape(run.text) + "</sup>"; break;
+        case VexaRunStyle::Normal: AppendEscaped(out, run.text); break;
+        case VexaRunStyle::Sub:
+            out += "<sub>";
+            AppendEscaped(out, run.text);
+            out += "</sub>";
+            break;
+        case VexaRunStyle::Sup:
+            out += "<sup>";
+            AppendEscaped(out, run.text);
+            out += "</sup>";
+            break;
         }
     }
-    return out;
 }
 
 // Lines joined by <br>; a paragraph without any text keeps its line's height (keepHeight).
-std::string LinesHtml(const std::vector<VexaLine>& lines, bool keepHeight = true) {
-    std::string out;
+void AppendLinesHtml(std::string& out, const std::vector<VexaLine>& lines, bool keepHeight = true) {
     bool anyText = false;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (i > 0) {
             out += "<br>";
         }
-        out += LineHtml(lines[i]);
+        AppendLineHtml(out, lines[i]);
         anyText = anyText || !lines[i].empty();
     }
-    return anyText || !keepHeight ? out : out + "<br>";
+    if (!anyText && keepHeight) {
+        out += "<br>";
+    }
 }
 
-// Removes a leading XML declaration, DOCTYPE and whatever white space surrounds them, so the
-// SVG can stand inside HTML.
-std::string InlineSvg(std::string svg) {
+// The SVG without a leading byte-order mark, XML declaration, DOCTYPE and whatever white space
+// surrounds them, so that it can stand inside HTML.
+std::string_view InlineSvg(std::string_view svg) {
     auto skipSpace = [&svg](std::size_t pos) {
         while (pos < svg.size() && std::isspace(static_cast<unsigned char>(svg[pos]))) {
             ++pos;
         }
         return pos;
     };
-    if (svg.compare(0, 3, "\xEF\xBB\xBF") == 0) {
-        svg.erase(0, 3);
+    if (svg.starts_with("\xEF\xBB\xBF")) {
+        svg.remove_prefix(3);
     }
     std::size_t pos = skipSpace(0);
     for (;;) {
         if (svg.compare(pos, 5, "<?xml") == 0) {
             const std::size_t end = svg.find("?>", pos);
-            if (end == std::string::npos) {
+            if (end == std::string_view::npos) {
                 break;
             }
             pos = skipSpace(end + 2);
@@ -125,9 +163,9 @@ std::string InlineSvg(std::string svg) {
             break;
         }
     }
-    svg.erase(0, pos);
+    svg.remove_prefix(pos);
     while (!svg.empty() && std::isspace(static_cast<unsigned char>(svg.back()))) {
-        svg.pop_back();
+        svg.remove_suffix(1);
     }
     return svg;
 }
@@ -257,24 +295,43 @@ std::string CTextRenderer::Render(const CWordObject& doc) const {
 }
 
 std::string CHtmlRenderer::Render(const CWordObject& doc) const {
-    std::string out = fmt::format(kHtmlHead, Escape(VexaBookTitle(doc)), VexaBookLayout::kTabStop);
+    // The head around the title, formatted once.
+    static const std::string kHead = fmt::format(kHtmlHead, "\x01", VexaBookLayout::kTabStop);
+    static const std::size_t kTitleAt = kHead.find('\x01');
+    std::string out;
+    out.reserve(kHead.size() + 8192);
+    out.append(kHead, 0, kTitleAt);
+    AppendEscaped(out, VexaBookTitle(doc));
+    out.append(kHead, kTitleAt + 1);
     for (const VexaBlock& block : doc.Blocks()) {
         switch (block.kind) {
         case VexaBlockKind::Title:
-            out += "<h1>" + LinesHtml(block.lines) + "</h1>\n";
+            out += "<h1>";
+            AppendLinesHtml(out, block.lines);
+            out += "</h1>\n";
             break;
         case VexaBlockKind::SectionTitle:
-            out += "<h2>" + LinesHtml(block.lines) + "</h2>\n";
+            out += "<h2>";
+            AppendLinesHtml(out, block.lines);
+            out += "</h2>\n";
             break;
         case VexaBlockKind::Body:
-            out += "<p" + FontStyle(block) + ">" + LinesHtml(block.lines) + "</p>\n";
+            out += "<p";
+            out += FontStyle(block);
+            out += '>';
+            AppendLinesHtml(out, block.lines);
+            out += "</p>\n";
             break;
         case VexaBlockKind::Picture: {
             const std::string svg = VexaLoadPicture(block.picture);
             if (svg.empty()) {
-                out += "<div class=\"picture missing\">[图: " + Escape(VexaPictureTitle(block.picture)) + "]</div>\n";
+                out += "<div class=\"picture missing\">[图: ";
+                AppendEscaped(out, VexaPictureTitle(block.picture));
+                out += "]</div>\n";
             } else {
-                out += "<div class=\"picture\">" + InlineSvg(svg) + "</div>\n";
+                out += "<div class=\"picture\">";
+                out += InlineSvg(svg);
+                out += "</div>\n";
             }
             break;
         }
@@ -286,7 +343,9 @@ std::string CHtmlRenderer::Render(const CWordObject& doc) const {
             for (const auto& row : block.cells) {
                 out += "<tr>";
                 for (const auto& cell : row) {
-                    out += "<td>" + LinesHtml(cell, false) + "</td>";
+                    out += "<td>";
+                    AppendLinesHtml(out, cell, false);
+                    out += "</td>";
                 }
                 out += "</tr>\n";
             }

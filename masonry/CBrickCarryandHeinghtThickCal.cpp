@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include <fmt/printf.h>
+#include "VexaSprintf.h"
 
 #include "CPloMath.h"
 #include "CVexaMainInfo.h"
@@ -411,25 +411,25 @@ std::string CBrickCarryandHeinghtThickCal::CalcHeightLine(bool whole) const {
     const bool single = m_strKuabie == "单跨";
     if (IsRigid(m_strScheme)) {
         if (CPloMath::More(m_dSw, 2 * H, kEps)) {
-            return fmt::sprintf("\t  H~0~ = H = %.3lfmm\n", H0);
+            return VexaSprintf("\t  H~0~ = H = %.3lfmm\n", H0);
         }
         if (CPloMath::More(m_dSw, H, kEps)) {
             if (whole) {
-                return fmt::sprintf("\t  H~0~ = 0.4*n*s + 0.2*H = 0.4*%d*%.3lf + 0.2*%.3lf = %.3lfmm\n", m_nN, m_ds, H, H0);
+                return VexaSprintf("\t  H~0~ = 0.4*n*s + 0.2*H = 0.4*%d*%.3lf + 0.2*%.3lf = %.3lfmm\n", m_nN, m_ds, H, H0);
             }
-            return fmt::sprintf("\t  H~0~ = 0.4*s + 0.2*H = 0.4*%.3lf + 0.2*%.3lf = %.3lfmm\n", m_ds, H, H0);
+            return VexaSprintf("\t  H~0~ = 0.4*s + 0.2*H = 0.4*%.3lf + 0.2*%.3lf = %.3lfmm\n", m_ds, H, H0);
         }
         if (whole) {
-            return fmt::sprintf("\t  H~0~ = 0.6*n*s = 0.6*%d*%.3lf = %.3lfmm\n", m_nN, m_ds, H0);
+            return VexaSprintf("\t  H~0~ = 0.6*n*s = 0.6*%d*%.3lf = %.3lfmm\n", m_nN, m_ds, H0);
         }
-        return fmt::sprintf("\t  H~0~ = 0.6*s = 0.6*%.3lf = %.3lfmm\n", m_ds, H0);
+        return VexaSprintf("\t  H~0~ = 0.6*s = 0.6*%.3lf = %.3lfmm\n", m_ds, H0);
     }
     if (IsRigidElastic(m_strScheme)) {
-        return single ? fmt::sprintf("\t  H~0~ = 1.2*H = 1.2*%.3lf = %.3lfmm\n", H, H0)
-                      : fmt::sprintf("\t  H~0~ = 1.1*H = 1.1*%.3lf = %.3lfmm\n", H, H0);
+        return single ? VexaSprintf("\t  H~0~ = 1.2*H = 1.2*%.3lf = %.3lfmm\n", H, H0)
+                      : VexaSprintf("\t  H~0~ = 1.1*H = 1.1*%.3lf = %.3lfmm\n", H, H0);
     }
-    return single ? fmt::sprintf("\t  H~0~ = 1.5*H = 1.5*%.3lf = %.3lfmm\n", H, H0)
-                  : fmt::sprintf("\t  H~0~ = 1.25*H = 1.25*%.3lf = %.3lfmm\n", H, H0);
+    return single ? VexaSprintf("\t  H~0~ = 1.5*H = 1.5*%.3lf = %.3lfmm\n", H, H0)
+                  : VexaSprintf("\t  H~0~ = 1.25*H = 1.25*%.3lf = %.3lfmm\n", H, H0);
 }
 
 int CBrickCarryandHeinghtThickCal::DoCalculate() {
@@ -499,37 +499,37 @@ void CBrickCarryandHeinghtThickCal::BuildCapacity() {
         const double H = m_dWallHeight;
         if (m_nHouseStyle != 0) {
             if (m_bHasDoor) {
-                t += fmt::sprintf("\t  b~f~ = s - bs = %.3lf - %.3lf = %.3lfmm\n", m_ds, m_dbs, m_dBf);
+                t += VexaSprintf("\t  b~f~ = s - bs = %.3lf - %.3lf = %.3lfmm\n", m_ds, m_dbs, m_dBf);
             } else {
-                t += fmt::sprintf("\t  b~f~ = min(2H/3, s) = min(2*%.3lf/3, %.3lf) = %.3lfmm\n", H, m_ds, m_dBf);
+                t += VexaSprintf("\t  b~f~ = min(2H/3, s) = min(2*%.3lf/3, %.3lf) = %.3lfmm\n", H, m_ds, m_dBf);
             }
         } else if (m_bHasDoor) {
-            t += fmt::sprintf("\t  b~f~ = min(b1 + 2H/3, s - bs) = min(%.3lf + 2*%.3lf/3, %.3lf - %.3lf) = %.3lfmm\n",
+            t += VexaSprintf("\t  b~f~ = min(b1 + 2H/3, s - bs) = min(%.3lf + 2*%.3lf/3, %.3lf - %.3lf) = %.3lfmm\n",
                               m_db1, H, m_ds, m_dbs, m_dBf);
         } else {
-            t += fmt::sprintf("\t  b~f~ = min(b1 + 2H/3, s) = min(%.3lf + 2*%.3lf/3, %.3lf) = %.3lfmm\n", m_db1, H,
+            t += VexaSprintf("\t  b~f~ = min(b1 + 2H/3, s) = min(%.3lf + 2*%.3lf/3, %.3lf) = %.3lfmm\n", m_db1, H,
                               m_ds, m_dBf);
         }
-        t += fmt::sprintf("\t  A = b~f~*h + b1*(h1 + h2) = %.3lf*%.3lf + %.3lf*(%.3lf + %.3lf) = %.3lfmm$2$\n", m_dBf,
+        t += VexaSprintf("\t  A = b~f~*h + b1*(h1 + h2) = %.3lf*%.3lf + %.3lf*(%.3lf + %.3lf) = %.3lfmm$2$\n", m_dBf,
                           h, m_db1, m_dh1, m_dh2, A);
         t += "\t2.计算截面形心位置\n";
         const bool has1 = !CPloMath::IsZero(m_dh1, kEps);
         const bool has2 = !CPloMath::IsZero(m_dh2, kEps);
         if (has1 && has2) {
-            t += fmt::sprintf("\t  y~2~ = (b~f~*h*(h1 + h/2) + b1*h2*(h + h1 + h2/2) + b1*h1*h1/2)/A = %.3lfmm\n", m_dY2);
+            t += VexaSprintf("\t  y~2~ = (b~f~*h*(h1 + h/2) + b1*h2*(h + h1 + h2/2) + b1*h1*h1/2)/A = %.3lfmm\n", m_dY2);
         } else if (has2) {
-            t += fmt::sprintf("\t  y~2~ = (b1*h2*(h + h2/2) + b~f~*h*h/2)/A = %.3lfmm\n", m_dY2);
+            t += VexaSprintf("\t  y~2~ = (b1*h2*(h + h2/2) + b~f~*h*h/2)/A = %.3lfmm\n", m_dY2);
         } else {
-            t += fmt::sprintf("\t  y~2~ = (b~f~*h*(h1 + h/2) + b1*h1*h1/2)/A = %.3lfmm\n", m_dY2);
+            t += VexaSprintf("\t  y~2~ = (b~f~*h*(h1 + h/2) + b1*h1*h1/2)/A = %.3lfmm\n", m_dY2);
         }
-        t += fmt::sprintf("\t  y~1~ = h + h1 + h2 - y~2~ = %.3lf + %.3lf + %.3lf - %.3lf = %.3lfmm\n", h, m_dh1, m_dh2,
+        t += VexaSprintf("\t  y~1~ = h + h1 + h2 - y~2~ = %.3lf + %.3lf + %.3lf - %.3lf = %.3lfmm\n", h, m_dh1, m_dh2,
                           m_dY2, m_dY1);
         t += "\t3.计算截面惯性矩、回转半径及折算厚度\n";
-        t += fmt::sprintf("\t  I = %.3lfmm$4$\n", m_dI);
-        t += fmt::sprintf("\t  i = sqrt(I/A) = sqrt(%.3lf/%.3lf) = %.3lfmm\n", m_dI, A, m_dRadius);
-        t += fmt::sprintf("\t  h~t~ = 3.5i =3.5*%.3lf = %.3lfmm\n", m_dRadius, ht);
+        t += VexaSprintf("\t  I = %.3lfmm$4$\n", m_dI);
+        t += VexaSprintf("\t  i = sqrt(I/A) = sqrt(%.3lf/%.3lf) = %.3lfmm\n", m_dI, A, m_dRadius);
+        t += VexaSprintf("\t  h~t~ = 3.5i =3.5*%.3lf = %.3lfmm\n", m_dRadius, ht);
     } else {
-        t += fmt::sprintf("\t  A = b*h = %.3lf*%.3lf = %.3lfmm$2$\n", m_dB, h, A);
+        t += VexaSprintf("\t  A = b*h = %.3lf*%.3lf = %.3lfmm$2$\n", m_dB, h, A);
     }
 
     // GB 50003-2001 5.1.2: β = γβH0/h (ht).
@@ -537,7 +537,7 @@ void CBrickCarryandHeinghtThickCal::BuildCapacity() {
     t += CalcHeightLine(IsWholeWall());
     m_dGammaBeta = GammaBeta(m_strWallmaterial);
     m_dBeta = m_dGammaBeta * m_dHo / ht;
-    t += fmt::sprintf(pillar ? "\t  β = γ*H~0~/h~t~ = %.3lf*%.3lf/%.3lf = %.3lf\n"
+    t += VexaSprintf(pillar ? "\t  β = γ*H~0~/h~t~ = %.3lf*%.3lf/%.3lf = %.3lf\n"
                              : "\t  β = γ*H~0~/h = %.3lf*%.3lf/%.3lf = %.3lf\n",
                       m_dGammaBeta, m_dHo, ht, m_dBeta);
 
@@ -545,8 +545,8 @@ void CBrickCarryandHeinghtThickCal::BuildCapacity() {
     t += pillar ? "\t5.计算影响系数φ\n" : "\t3.计算影响系数φ\n";
     m_dAlpha = AlphaByMortar(m_strSandLevel);
     m_dPhi0 = Phi0(m_dAlpha, m_dBeta);
-    t += fmt::sprintf("\t  砂浆强度等级为%s, α = %.4lf\n", m_strSandLevel, m_dAlpha);
-    t += fmt::sprintf("\t  φ~0~ = 1/(1 + α*β$2$) = 1/(1 + %.4lf*%.3lf$2$) = %.3lf\n", m_dAlpha, m_dBeta, m_dPhi0);
+    t += VexaSprintf("\t  砂浆强度等级为%s, α = %.4lf\n", m_strSandLevel, m_dAlpha);
+    t += VexaSprintf("\t  φ~0~ = 1/(1 + α*β$2$) = 1/(1 + %.4lf*%.3lf$2$) = %.3lf\n", m_dAlpha, m_dBeta, m_dPhi0);
     const double N = m_dDesignPressLoad;
     const double absN = std::fabs(N);
     m_dE = 0;
@@ -557,11 +557,11 @@ void CBrickCarryandHeinghtThickCal::BuildCapacity() {
         // GB 50003-2001 5.1.5: e <= 0.6y.
         if (CPloMath::More(m_dE, 0.6 * m_dY, kEps)) {
             m_bEccOk = 0;
-            t += fmt::sprintf(
+            t += VexaSprintf(
                 "\t  e = M/|N| = %.3lf/%.3lf = %.3lfmm > 0.6y = 0.6y = 0.6*%.3lf = %.3lfmm 不满足e<=0.6y要求. \n", m_dM,
                 absN, m_dE, m_dY, 0.6 * m_dY);
         } else {
-            t += fmt::sprintf("\t  e = M/|N| = %.3lf/%.3lf = %.3lfmm\n", m_dM, absN, m_dE);
+            t += VexaSprintf("\t  e = M/|N| = %.3lf/%.3lf = %.3lfmm\n", m_dM, absN, m_dE);
         }
     } else {
         t += "\t  N = 0, e = 0.000mm\n";
@@ -569,33 +569,33 @@ void CBrickCarryandHeinghtThickCal::BuildCapacity() {
     m_dPhi = PhiFactor(m_dBeta, m_dE, ht, m_dPhi0);
     const char* hName = pillar ? "h~t~" : "h";
     if (CPloMath::More(m_dBeta, 3, kEps)) {
-        t += fmt::sprintf("\t  φ = 1/(1 + 12*(e/%s + sqrt((1/φ~0~ - 1)/12))$2$) = 1/(1 + 12*(%.3lf/%.3lf + sqrt((1/%.3lf - 1)/12))$2$) = %.3lf\n",
+        t += VexaSprintf("\t  φ = 1/(1 + 12*(e/%s + sqrt((1/φ~0~ - 1)/12))$2$) = 1/(1 + 12*(%.3lf/%.3lf + sqrt((1/%.3lf - 1)/12))$2$) = %.3lf\n",
                           hName, m_dE, ht, m_dPhi0, m_dPhi);
     } else {
-        t += fmt::sprintf("\t  β <= 3, φ = 1/(1 + 12*(e/%s)$2$) = 1/(1 + 12*(%.3lf/%.3lf)$2$) = %.3lf\n", hName, m_dE, ht,
+        t += VexaSprintf("\t  β <= 3, φ = 1/(1 + 12*(e/%s)$2$) = 1/(1 + 12*(%.3lf/%.3lf)$2$) = %.3lf\n", hName, m_dE, ht,
                           m_dPhi);
     }
 
     t += pillar ? "\t6.验算受压承载力\n" : "\t4.验算受压承载力\n";
     if (m_nSelFc == 1) {
         m_dFDesign = m_dAdjust * m_dF0;
-        t += fmt::sprintf("\t  f = γ~a~*f~0~ = %.3lf*%.3lf = %.3lfMPa\n", m_dAdjust, m_dF0, m_dFDesign);
+        t += VexaSprintf("\t  f = γ~a~*f~0~ = %.3lf*%.3lf = %.3lfMPa\n", m_dAdjust, m_dF0, m_dFDesign);
     } else {
         m_dFDesign = (m_nSelFc == 0) ? m_dF : m_dFc;
-        t += fmt::sprintf("\t  f = %.3lfMPa\n", m_dFDesign);
+        t += VexaSprintf("\t  f = %.3lfMPa\n", m_dFDesign);
     }
     m_dCapacity = m_dPhi * m_dFDesign * A / 1000;
     m_bCapacityOk = CPloMath::EqualLess(absN, m_dCapacity, kEps) ? 1 : 0;
     if (m_bCapacityOk) {
-        t += fmt::sprintf("\t  φ*f*A = %.3lf*%.3lf*%.3lf/1000 = %.3lfkN >= |N| = %.3lfKN,满足承载力要求。\n", m_dPhi,
+        t += VexaSprintf("\t  φ*f*A = %.3lf*%.3lf*%.3lf/1000 = %.3lfkN >= |N| = %.3lfKN,满足承载力要求。\n", m_dPhi,
                           m_dFDesign, A, m_dCapacity, absN);
         m_strCapacityLine =
-            fmt::sprintf("φ*f*A = %.3lfkN >= |N| = %.3lfKN。\r\n满足承载力要求。\r\n\r\n", m_dCapacity, absN);
+            VexaSprintf("φ*f*A = %.3lfkN >= |N| = %.3lfKN。\r\n满足承载力要求。\r\n\r\n", m_dCapacity, absN);
     } else {
-        t += fmt::sprintf("\t  φ*f*A = %.3lf*%.3lf*%.3lf/1000 = %.3lfkN < |N| = %.3lfKN,不满足承载力要求。\n", m_dPhi,
+        t += VexaSprintf("\t  φ*f*A = %.3lf*%.3lf*%.3lf/1000 = %.3lfkN < |N| = %.3lfKN,不满足承载力要求。\n", m_dPhi,
                           m_dFDesign, A, m_dCapacity, absN);
         m_strCapacityLine =
-            fmt::sprintf("φ*f*A = %.3lfkN < |N| = %.3lfKN。\r\n不满足承载力要求。\r\n\r\n", m_dCapacity, absN);
+            VexaSprintf("φ*f*A = %.3lfkN < |N| = %.3lfKN。\r\n不满足承载力要求。\r\n\r\n", m_dCapacity, absN);
     }
 }
 
@@ -608,19 +608,19 @@ void CBrickCarryandHeinghtThickCal::BuildHeightThick() {
 
     m_dMu1 = Mu1(loadBearing, ht);
     if (loadBearing) {
-        t += fmt::sprintf("\t  承重墙,μ~1~ = %.3lf\n", m_dMu1);
+        t += VexaSprintf("\t  承重墙,μ~1~ = %.3lf\n", m_dMu1);
     } else if (CPloMath::More(ht, 90, kEps) && CPloMath::Less(ht, 240, kEps)) {
-        t += fmt::sprintf("\t  自承重墙,μ~1~ = 1.2 + (240 - dh)/500 = 1.2 + (240 - %.3lf)/500 = %.3lf\n", ht, m_dMu1);
+        t += VexaSprintf("\t  自承重墙,μ~1~ = 1.2 + (240 - dh)/500 = 1.2 + (240 - %.3lf)/500 = %.3lf\n", ht, m_dMu1);
     } else {
-        t += fmt::sprintf("\t  自承重墙,μ~1~ = %.3lf\n", m_dMu1);
+        t += VexaSprintf("\t  自承重墙,μ~1~ = %.3lf\n", m_dMu1);
     }
 
     m_dMu2 = Mu2(m_bHasDoor != 0, m_dbs, m_ds);
     if (m_bHasDoor) {
-        t += fmt::sprintf("\t  有门窗洞口,μ~2~ = max((1- 0.4*(bs/s),0.7)) = max((1- 0.4*(%.3lf/%.3lf)),0.7) = %.3lf\n",
+        t += VexaSprintf("\t  有门窗洞口,μ~2~ = max((1- 0.4*(bs/s),0.7)) = max((1- 0.4*(%.3lf/%.3lf)),0.7) = %.3lf\n",
                           m_dbs, m_ds, m_dMu2);
     } else {
-        t += fmt::sprintf("\t  无门窗洞口,μ~2~ = %.3lf\n", m_dMu2);
+        t += VexaSprintf("\t  无门窗洞口,μ~2~ = %.3lf\n", m_dMu2);
     }
 
     m_dGammaC = GammaColumn(m_strWallmaterial);
@@ -631,17 +631,17 @@ void CBrickCarryandHeinghtThickCal::BuildHeightThick() {
             m_dMuC = MuC(true, m_dGammaC, m_dbc, m_ds);
             const double bcUsed = std::min(m_dbc, 0.25 * m_ds);
             if (CPloMath::EqualMore(bcUsed / m_ds, 0.05, kEps)) {
-                t += fmt::sprintf("\t  有构造柱时: μ~c~ = 1 + Guma*bc/l = 1 + %.3lf*%.3lf/%.3lf = %.3lf\n", m_dGammaC,
+                t += VexaSprintf("\t  有构造柱时: μ~c~ = 1 + Guma*bc/l = 1 + %.3lf*%.3lf/%.3lf = %.3lf\n", m_dGammaC,
                                   bcUsed, m_ds, m_dMuC);
             } else {
-                t += fmt::sprintf("\t  有构造柱时: bc/l = %.3lf/%.3lf = %.3lf < 0.05, μ~c~ = 1\n", m_dbc, m_ds,
+                t += VexaSprintf("\t  有构造柱时: bc/l = %.3lf/%.3lf = %.3lf < 0.05, μ~c~ = 1\n", m_dbc, m_ds,
                                   m_dbc / m_ds);
             }
             // GB 50003-2001 6.1.2: the increase applies only when bc >= h.
             if (CPloMath::EqualMore(m_dbc, m_dh, kEps)) {
                 m_dMuCUsed = m_dMuC;
             } else {
-                t += fmt::sprintf("\t  bc = %.3lfmm < h = %.3lfmm,不考虑构造柱的提高作用,取μ~c~ = 1\n", m_dbc, m_dh);
+                t += VexaSprintf("\t  bc = %.3lfmm < h = %.3lfmm,不考虑构造柱的提高作用,取μ~c~ = 1\n", m_dbc, m_dh);
             }
         } else {
             t += "\t  无构造柱时: μ~c~ = 1\n";
@@ -649,7 +649,7 @@ void CBrickCarryandHeinghtThickCal::BuildHeightThick() {
     }
 
     m_dBetaAllow = AllowableBeta(m_strSandLevel, m_strWallmaterial);
-    t += fmt::sprintf("\t  砂浆强度等级为%s，根据砌体结构设计规范表6.1.1，墙的容许高厚比[β] = %.3lf\n", m_strSandLevel,
+    t += VexaSprintf("\t  砂浆强度等级为%s，根据砌体结构设计规范表6.1.1，墙的容许高厚比[β] = %.3lf\n", m_strSandLevel,
                       m_dBetaAllow);
 
     if (whole) {
@@ -658,19 +658,19 @@ void CBrickCarryandHeinghtThickCal::BuildHeightThick() {
         m_bHeightThickOk = CPloMath::EqualLess(m_dBetaHT, m_dBetaLimit, kEps) ? 1 : 0;
         const bool useHt = m_bHasConstructPillar != 0;
         if (m_bHeightThickOk) {
-            t += fmt::sprintf(useHt ? "\t  β = H~0~/h~t~ = %.3lf/%.3lf = %.3lf <= μ~1~*μ~2~*μ~c~*[β] = %.3lf*%.3lf*%.3lf*%.3lf = %.3lf,满足高厚比验算要求.\n"
+            t += VexaSprintf(useHt ? "\t  β = H~0~/h~t~ = %.3lf/%.3lf = %.3lf <= μ~1~*μ~2~*μ~c~*[β] = %.3lf*%.3lf*%.3lf*%.3lf = %.3lf,满足高厚比验算要求.\n"
                                     : "\t  β = H~0~/h = %.3lf/%.3lf = %.3lf <= μ~1~*μ~2~*μ~c~*[β] = %.3lf*%.3lf*%.3lf*%.3lf = %.3lf,满足高厚比验算要求.\n",
                               m_dHo, ht, m_dBetaHT, m_dMu1, m_dMu2, m_dMuCUsed, m_dBetaAllow, m_dBetaLimit);
             m_strWholeWallLine =
-                fmt::sprintf(useHt ? "整片墙β = Ho/h~t~ = %.3lf <=%.3lf。\r\n满足高厚比验算要求.\r\n\r\n"
+                VexaSprintf(useHt ? "整片墙β = Ho/h~t~ = %.3lf <=%.3lf。\r\n满足高厚比验算要求.\r\n\r\n"
                                    : "整片墙β = Ho/h = %.3lf <=%.3lf。\r\n满足高厚比验算要求.\r\n\r\n",
                              m_dBetaHT, m_dBetaLimit);
         } else {
-            t += fmt::sprintf(useHt ? "\t  β = H~0~/h~t~ = %.3lf/%.3lf = %.3lf > μ~1~*μ~2~*μ~c~*[β] = %.3lf*%.3lf*%.3lf*%.3lf = %.3lf,不满足高厚比验算要求.\n"
+            t += VexaSprintf(useHt ? "\t  β = H~0~/h~t~ = %.3lf/%.3lf = %.3lf > μ~1~*μ~2~*μ~c~*[β] = %.3lf*%.3lf*%.3lf*%.3lf = %.3lf,不满足高厚比验算要求.\n"
                                     : "\t  β = H~0~/h = %.3lf/%.3lf = %.3lf > μ~1~*μ~2~*μ~c~*[β] = %.3lf*%.3lf*%.3lf*%.3lf = %.3lf,不满足高厚比验算要求.\n",
                               m_dHo, ht, m_dBetaHT, m_dMu1, m_dMu2, m_dMuCUsed, m_dBetaAllow, m_dBetaLimit);
             m_strWholeWallLine =
-                fmt::sprintf(useHt ? "整片墙β = Ho/h~t~ = %.3lf >%.3lf。\r\n不满足高厚比验算要求.\r\n\r\n"
+                VexaSprintf(useHt ? "整片墙β = Ho/h~t~ = %.3lf >%.3lf。\r\n不满足高厚比验算要求.\r\n\r\n"
                                    : "整片墙β = Ho/h = %.3lf >%.3lf。\r\n不满足高厚比验算要求.\r\n\r\n",
                              m_dBetaHT, m_dBetaLimit);
         }
@@ -681,14 +681,14 @@ void CBrickCarryandHeinghtThickCal::BuildHeightThick() {
         m_dBetaLimit = m_dMu1 * m_dMu2 * m_dBetaAllow;
         m_bHeightThickOk = CPloMath::EqualLess(m_dBetaHT, m_dBetaLimit, kEps) ? 1 : 0;
         if (m_bHeightThickOk) {
-            t += fmt::sprintf("\t  β = H~0~/h = %.3lf/%.3lf = %.3lf <= μ~1~*μ~2~*μ~c~*[β] = %.3lf*%.3lf*%.3lf*%.3lf = %.3lf,满足高厚比验算要求.\n",
+            t += VexaSprintf("\t  β = H~0~/h = %.3lf/%.3lf = %.3lf <= μ~1~*μ~2~*μ~c~*[β] = %.3lf*%.3lf*%.3lf*%.3lf = %.3lf,满足高厚比验算要求.\n",
                               m_dHo, h, m_dBetaHT, m_dMu1, m_dMu2, 1.0, m_dBetaAllow, m_dBetaLimit);
-            m_strPierLine = fmt::sprintf("间墙β = Ho/h = %.3lf <=%.3lf。\r\n满足高厚比验算要求.\r\n\r\n", m_dBetaHT,
+            m_strPierLine = VexaSprintf("间墙β = Ho/h = %.3lf <=%.3lf。\r\n满足高厚比验算要求.\r\n\r\n", m_dBetaHT,
                                          m_dBetaLimit);
         } else {
-            t += fmt::sprintf("\t  Beta = H0/h = %.3lf/%.3lf = %.3lf > μ~1~*μ~2~*[β] = %.3lf*%.3lf*%.3lf*%.3lf = %.3lf,不满足高厚比验算要求.\n",
+            t += VexaSprintf("\t  Beta = H0/h = %.3lf/%.3lf = %.3lf > μ~1~*μ~2~*[β] = %.3lf*%.3lf*%.3lf*%.3lf = %.3lf,不满足高厚比验算要求.\n",
                               m_dHo, h, m_dBetaHT, m_dMu1, m_dMu2, 1.0, m_dBetaAllow, m_dBetaLimit);
-            m_strPierLine = fmt::sprintf("间墙β = Ho/h = %.3lf >%.3lf.\r\n不满足高厚比验算要求.\r\n\r\n", m_dBetaHT,
+            m_strPierLine = VexaSprintf("间墙β = Ho/h = %.3lf >%.3lf.\r\n不满足高厚比验算要求.\r\n\r\n", m_dBetaHT,
                                          m_dBetaLimit);
         }
         m_strPierText = t;
@@ -704,51 +704,51 @@ int CBrickCarryandHeinghtThickCal::WriteResult() {
     w.WriteTitleInfo("墙体高厚比及无筋砌体受压承载力验算计算书\n");
     w.WriteSectionTitle("一、构件编号: " + m_strNumber);
     w.WriteSectionTitle("二、尺寸参数: ");
-    w.WriteText(fmt::sprintf("\t  s=%.3lf mm\n", m_ds));
-    w.WriteText(fmt::sprintf("\t  h=%.3lfmm\n", m_dh));
+    w.WriteText(VexaSprintf("\t  s=%.3lf mm\n", m_ds));
+    w.WriteText(VexaSprintf("\t  h=%.3lfmm\n", m_dh));
     if (m_bHasDoor) {
-        w.WriteText(fmt::sprintf("\t  bs=%.3lfmm\n", m_dbs));
+        w.WriteText(VexaSprintf("\t  bs=%.3lfmm\n", m_dbs));
     }
     if (IsWholeWall()) {
-        w.WriteText(fmt::sprintf("\t  n=%d个\n", m_nN));
+        w.WriteText(VexaSprintf("\t  n=%d个\n", m_nN));
     }
     if (m_bHasPillar) {
-        w.WriteText(fmt::sprintf("\t  b1=%.3lfmm\n", m_db1));
-        w.WriteText(fmt::sprintf("\t  h1=%.3lfmm\n", m_dh1));
-        w.WriteText(fmt::sprintf("\t  h2=%.3lfmm\n", m_dh2));
+        w.WriteText(VexaSprintf("\t  b1=%.3lfmm\n", m_db1));
+        w.WriteText(VexaSprintf("\t  h1=%.3lfmm\n", m_dh1));
+        w.WriteText(VexaSprintf("\t  h2=%.3lfmm\n", m_dh2));
     }
     if (m_bHasConstructPillar) {
-        w.WriteText(fmt::sprintf("\t  bc=%.3lfmm\n", m_dbc));
+        w.WriteText(VexaSprintf("\t  bc=%.3lfmm\n", m_dbc));
     }
     w.WriteSectionTitle("三、荷载参数:");
-    w.WriteText(fmt::sprintf("\t  N = %.3lfkN\n", m_dDesignPressLoad));
-    w.WriteText(fmt::sprintf("\t  M = %.3lfkN·m\n", m_dM));
+    w.WriteText(VexaSprintf("\t  N = %.3lfkN\n", m_dDesignPressLoad));
+    w.WriteText(VexaSprintf("\t  M = %.3lfkN·m\n", m_dM));
     w.WriteSectionTitle("四、计算结果:");
     w.WriteText(m_strResult);
     return 1;
 }
 
 void CBrickCarryandHeinghtThickCal::SetCmdInfo() {
-    std::string dim = fmt::sprintf("s=%.3lf mm\n", m_ds);
-    dim += fmt::sprintf("h=%.3lfmm\n", m_dh);
+    std::string dim = VexaSprintf("s=%.3lf mm\n", m_ds);
+    dim += VexaSprintf("h=%.3lfmm\n", m_dh);
     if (m_bHasDoor) {
-        dim += fmt::sprintf("bs=%.3lfmm\n", m_dbs);
+        dim += VexaSprintf("bs=%.3lfmm\n", m_dbs);
     }
     if (IsWholeWall()) {
-        dim += fmt::sprintf("n=%d个\n", m_nN);
+        dim += VexaSprintf("n=%d个\n", m_nN);
     }
     if (m_bHasPillar) {
-        dim += fmt::sprintf("b1=%.3lfmm\n", m_db1);
-        dim += fmt::sprintf("h1=%.3lfmm\n", m_dh1);
-        dim += fmt::sprintf("h2=%.3lfmm\n", m_dh2);
+        dim += VexaSprintf("b1=%.3lfmm\n", m_db1);
+        dim += VexaSprintf("h1=%.3lfmm\n", m_dh1);
+        dim += VexaSprintf("h2=%.3lfmm\n", m_dh2);
     }
     if (m_bHasConstructPillar) {
-        dim += fmt::sprintf("\t  bc=%.3lfmm\n", m_dbc);
+        dim += VexaSprintf("\t  bc=%.3lfmm\n", m_dbc);
     }
     g_VexaMainInfo.SetCurCmdType(kType);
     g_VexaMainInfo.SetCurCmdNumber(m_strNumber);
     g_VexaMainInfo.SetCurCmdDimInfo(dim);
-    g_VexaMainInfo.SetCurCmdLoadInfo(fmt::sprintf("\tN = %.3lfkN\nM = %.3lfkN·m\n", m_dDesignPressLoad, m_dM));
+    g_VexaMainInfo.SetCurCmdLoadInfo(VexaSprintf("\tN = %.3lfkN\nM = %.3lfkN·m\n", m_dDesignPressLoad, m_dM));
     g_VexaMainInfo.SetCurCmdResultInfo(m_strResult);
     g_VexaMainInfo.SetCurCmdBPrint(1);
 }
@@ -767,22 +767,22 @@ int CBrickCarryandHeinghtThickCal::WriteCalcBook() {
 
     w.WriteSectionTitle("四、计算信息\n");
     w.WriteText("\t1.几何参数\n");
-    w.WriteText(fmt::sprintf("\t  相邻间墙间距s=%.3lf mm\n", m_ds));
-    w.WriteText(fmt::sprintf("\t  墙厚h=%.3lfmm\n", m_dh));
-    w.WriteText(fmt::sprintf("\t  墙高H=%.3lfmm\n", m_dWallHeight));
+    w.WriteText(VexaSprintf("\t  相邻间墙间距s=%.3lf mm\n", m_ds));
+    w.WriteText(VexaSprintf("\t  墙厚h=%.3lfmm\n", m_dh));
+    w.WriteText(VexaSprintf("\t  墙高H=%.3lfmm\n", m_dWallHeight));
     if (m_bHasDoor) {
-        w.WriteText(fmt::sprintf("\t  门窗洞口宽度bs=%.3lfmm\n", m_dbs));
+        w.WriteText(VexaSprintf("\t  门窗洞口宽度bs=%.3lfmm\n", m_dbs));
     }
     if (IsWholeWall()) {
-        w.WriteText(fmt::sprintf("\t  横墙之间s的个数n=%d个\n", m_nN));
+        w.WriteText(VexaSprintf("\t  横墙之间s的个数n=%d个\n", m_nN));
     }
     if (m_bHasPillar) {
-        w.WriteText(fmt::sprintf("\t  壁柱延墙长方向宽度b1=%.3lfmm\n", m_db1));
-        w.WriteText(fmt::sprintf("\t  壁柱下面出墙高度h1=%.3lfmm\n", m_dh1));
-        w.WriteText(fmt::sprintf("\t  壁柱上面出墙高度h2=%.3lfmm\n", m_dh2));
+        w.WriteText(VexaSprintf("\t  壁柱延墙长方向宽度b1=%.3lfmm\n", m_db1));
+        w.WriteText(VexaSprintf("\t  壁柱下面出墙高度h1=%.3lfmm\n", m_dh1));
+        w.WriteText(VexaSprintf("\t  壁柱上面出墙高度h2=%.3lfmm\n", m_dh2));
     }
     if (m_bHasConstructPillar) {
-        w.WriteText(fmt::sprintf("\t  构造柱延墙长方向宽度bc=%.3lfmm\n", m_dbc));
+        w.WriteText(VexaSprintf("\t  构造柱延墙长方向宽度bc=%.3lfmm\n", m_dbc));
     }
 
     w.WriteText("\t2.材料信息\n");
@@ -790,16 +790,16 @@ int CBrickCarryandHeinghtThickCal::WriteCalcBook() {
     w.WriteText("\t  砌体强度等级:" + m_strBrickLevel + "\n");
     w.WriteText("\t  砂浆强度等级:" + m_strSandLevel + "\n");
     if (m_nSelFc == 1) {
-        w.WriteText(fmt::sprintf("\t  fc = %.3lfMPa\n", m_dF0));
-        w.WriteText(fmt::sprintf("\t  抗压强度调整系数γ~a~= %.3lf\n", m_dAdjust));
-        w.WriteText(fmt::sprintf("\t  f = %.3lfMPa\n", m_dAdjust * m_dF0));
+        w.WriteText(VexaSprintf("\t  fc = %.3lfMPa\n", m_dF0));
+        w.WriteText(VexaSprintf("\t  抗压强度调整系数γ~a~= %.3lf\n", m_dAdjust));
+        w.WriteText(VexaSprintf("\t  f = %.3lfMPa\n", m_dAdjust * m_dF0));
     } else {
-        w.WriteText(fmt::sprintf("\t  f = %.3lfMPa\n", m_nSelFc == 0 ? m_dF : m_dFc));
+        w.WriteText(VexaSprintf("\t  f = %.3lfMPa\n", m_nSelFc == 0 ? m_dF : m_dFc));
     }
 
     w.WriteText("\t3.荷载信息\n");
-    w.WriteText(fmt::sprintf("\t  轴向压力设计值 N = %.3lfkN\n", m_dDesignPressLoad));
-    w.WriteText(fmt::sprintf("\t  弯矩设计值 M = %.3lfkN·m\n", m_dM));
+    w.WriteText(VexaSprintf("\t  轴向压力设计值 N = %.3lfkN\n", m_dDesignPressLoad));
+    w.WriteText(VexaSprintf("\t  弯矩设计值 M = %.3lfkN·m\n", m_dM));
 
     w.WriteText("\t4.设计参数\n");
     w.WriteText(m_bHasDoor ? "\t  验算类型:有门窗洞口" : "\t  验算类型:无门窗洞口");

@@ -1,7 +1,7 @@
 // Local compression check of unreinforced masonry: parameters, calculation, texts and book.
 #include "masonry/CLocalSufferBearParam.h"
 
-#include <fmt/printf.h>
+#include "VexaSprintf.h"
 
 #include <algorithm>
 #include <cmath>
@@ -255,7 +255,7 @@ bool CLocalSufferBearParam::CalcStrength() {
     switch (m_nSelFc) {
         case kFEntered:
             m_dFUsed = m_dF;
-            m_strCalcText += fmt::sprintf("\tf=%.3fMpa\n", m_dFUsed);
+            m_strCalcText += VexaSprintf("\tf=%.3fMpa\n", m_dFUsed);
             break;
         case kFByGamma:
             // GB 50003-2001 3.2.1 and 3.2.3: f = γa·fc
@@ -267,12 +267,12 @@ bool CLocalSufferBearParam::CalcStrength() {
             }
             m_dFUsed = m_dGamma * m_dFcTable;
             m_strCalcText += "\tf=γ~a~*f~c~\n";
-            m_strCalcText += fmt::sprintf("\t =%.3f*%.3f\n\t =%.3fMpa\n", m_dGamma, m_dFcTable, m_dFUsed);
+            m_strCalcText += VexaSprintf("\t =%.3f*%.3f\n\t =%.3fMpa\n", m_dGamma, m_dFcTable, m_dFUsed);
             break;
         default:
             // The table entry: the strength picked from the code's tables, taken as it stands.
             m_dFUsed = m_dFc;
-            m_strCalcText += fmt::sprintf("\tf=%.3fMpa\n", m_dFUsed);
+            m_strCalcText += VexaSprintf("\tf=%.3fMpa\n", m_dFUsed);
             break;
     }
     if (!(m_dFUsed > 0)) {
@@ -295,30 +295,30 @@ void CLocalSufferBearParam::CalcInfluenceArea() {
             if (uniform) {
                 m_dC0 = std::min(bw, c);
                 t += "\tA~0~=(a~l~+c~0~+b~w~)b~w~\n";
-                t += fmt::sprintf("\t =(%.0f+%.0f+%.0f)*%.0f\n", al, m_dC0, bw, bw);
+                t += VexaSprintf("\t =(%.0f+%.0f+%.0f)*%.0f\n", al, m_dC0, bw, bw);
             } else {
                 t += "\tA~0~=(a~l~+b~w~)b~w~\n";
-                t += fmt::sprintf("\t =(%.0f+%.0f)*%.0f\n", al, bw, bw);
+                t += VexaSprintf("\t =(%.0f+%.0f)*%.0f\n", al, bw, bw);
             }
             break;
         case 1:
             t += "\tA~0~=(b~l~+2*b~w~)b~w~\n";
-            t += fmt::sprintf("\t =(%.0f+2*%.0f)*%.0f\n", bl, bw, bw);
+            t += VexaSprintf("\t =(%.0f+2*%.0f)*%.0f\n", bl, bw, bw);
             break;
         case 2:
             t += "\tA~0~=(a~l~+b~w~)b~w~+(b~l~+b~wl~-b~w~)b~wl~\n";
-            t += fmt::sprintf("\t =(%.0f+%.0f)*%.0f+(%.0f+%.0f-%.0f)*%.0f\n", al, bw, bw, bl, bwl, bw, bwl);
+            t += VexaSprintf("\t =(%.0f+%.0f)*%.0f+(%.0f+%.0f-%.0f)*%.0f\n", al, bw, bw, bl, bwl, bw, bwl);
             break;
         case 3:
             t += "\tA~0~=(a~l~+b~w~)b~w~\n";
-            t += fmt::sprintf("\t =(%.0f+%.0f)*%.0f\n", al, bw, bw);
+            t += VexaSprintf("\t =(%.0f+%.0f)*%.0f\n", al, bw, bw);
             break;
         default:
             t += "\tA~0~=(b~w~+b~wl~)l~wl~\n";
-            t += fmt::sprintf("\t =(%.0f+%.0f)*%.0f\n", bw, bwl, lwl);
+            t += VexaSprintf("\t =(%.0f+%.0f)*%.0f\n", bw, bwl, lwl);
             break;
     }
-    t += fmt::sprintf("\t =%.0fmm$2$\n", m_dAreaA0);
+    t += VexaSprintf("\t =%.0fmm$2$\n", m_dAreaA0);
 }
 
 void CLocalSufferBearParam::AppendGamma() {
@@ -326,11 +326,11 @@ void CLocalSufferBearParam::AppendGamma() {
     m_dGammaL = EnhanceFactor(m_dAreaA0, m_dAreaAl, m_dGammaMax);
     m_strCalcText += "\tγ=min(1+0.35*(A~0~/A~L~-1)$0.5$,γ~max~)\n";
     if (m_dRatioA0Al > 1) {
-        m_strCalcText += fmt::sprintf("\t =min(1+0.35*(%.0f/%.0f-1)$0.5$,%.2f)\n\t =%.3f\n", m_dAreaA0, m_dAreaAl,
+        m_strCalcText += VexaSprintf("\t =min(1+0.35*(%.0f/%.0f-1)$0.5$,%.2f)\n\t =%.3f\n", m_dAreaA0, m_dAreaAl,
                                       m_dGammaMax, m_dGammaL);
     } else {
         // The formula presumes A0 > Al; a smaller influence area gives no enhancement.
-        m_strCalcText += fmt::sprintf("\t因为A~0~/A~l~=%.3f≤1\n\t故 γ=%.3f\n", m_dRatioA0Al, m_dGammaL);
+        m_strCalcText += VexaSprintf("\t因为A~0~/A~l~=%.3f≤1\n\t故 γ=%.3f\n", m_dRatioA0Al, m_dGammaL);
     }
 }
 
@@ -341,7 +341,7 @@ bool CLocalSufferBearParam::CalcUniform() {
     m_dAreaAl = m_dAl * m_dBl;
     t += "  3.计算局部受压计算面积\n";
     t += "\tA~l~=a~l~*b~l~\n";
-    t += fmt::sprintf("\t =%.0f*%.0f\n\t =%.0fmm$2$\n", m_dAl, m_dBl, m_dAreaAl);
+    t += VexaSprintf("\t =%.0f*%.0f\n\t =%.0fmm$2$\n", m_dAl, m_dBl, m_dAreaAl);
 
     t += "  4.计算局部受压强度提高系数\n";
     AppendGamma();
@@ -349,13 +349,13 @@ bool CLocalSufferBearParam::CalcUniform() {
     m_dNu = m_dGammaL * f * m_dAreaAl / 1000;
     t += "  5.计算局部受压承载力\n";
     t += "\tN=γ*f*A~l~\n";
-    t += fmt::sprintf("\t =%.3f*%.3f*%.0f\n\t =%.3fkN\n", m_dGammaL, f, m_dAreaAl, m_dNu);
+    t += VexaSprintf("\t =%.3f*%.3f*%.0f\n\t =%.3fkN\n", m_dGammaL, f, m_dAreaAl, m_dNu);
 
     m_dNLoad = m_dLocalN;
     const bool ok = CPloMath::EqualLess(m_dLocalN, m_dNu);
     SetVerdict(ok);
     t += "  6.验算结果\n";
-    t += fmt::sprintf(ok ? "\tN~l~=%.3fkN≤N=%.3fkN,%s\n" : "\tN~l~=%.3fkN＞N=%.3fkN,%s\n", m_dLocalN, m_dNu,
+    t += VexaSprintf(ok ? "\tN~l~=%.3fkN≤N=%.3fkN,%s\n" : "\tN~l~=%.3fkN＞N=%.3fkN,%s\n", m_dLocalN, m_dNu,
                       m_strResult);
     return true;
 }
@@ -368,17 +368,17 @@ bool CLocalSufferBearParam::CalcBeamEnd() {
     m_dA0 = std::min(10 * std::sqrt(m_dHb / f), m_dAl);  // GB 50003-2001 5.2.4-5
     t += "  3.计算梁端有效支承长度\n";
     t += "\ta~0~=min(10*(h~b~/f)$0.5$,a~l~)\n";
-    t += fmt::sprintf("\t =min(10*(%.0f/%.3f)$0.5$,%.0f)\n\t =%.3fmm\n", m_dHb, f, m_dAl, m_dA0);
+    t += VexaSprintf("\t =min(10*(%.0f/%.3f)$0.5$,%.0f)\n\t =%.3fmm\n", m_dHb, f, m_dAl, m_dA0);
 
     m_dAreaAl = m_dA0 * m_dBl;
     t += "  4.计算局部受压计算面积\n";
     t += "\tA~l~=a~0~*b~l~\n";
-    t += fmt::sprintf("\t =%.3f*%.0f\n\t =%.0fmm$2$\n", m_dA0, m_dBl, m_dAreaAl);
+    t += VexaSprintf("\t =%.3f*%.0f\n\t =%.0fmm$2$\n", m_dA0, m_dBl, m_dAreaAl);
 
     m_dN0Force = m_dN0 * m_dAreaAl / 1000;
     t += "  5.计算局部受压面积内上部轴向力设计值\n";
     t += "\tN~0~=σ~0~*A~l~\n";
-    t += fmt::sprintf("\t =%.3f*%.0f\n\t =%.3fkN\n", m_dN0, m_dAreaAl, m_dN0Force);
+    t += VexaSprintf("\t =%.3f*%.0f\n\t =%.3fkN\n", m_dN0, m_dAreaAl, m_dN0Force);
 
     t += "  6.计算局部受压强度提高系数\n";
     AppendGamma();
@@ -386,27 +386,27 @@ bool CLocalSufferBearParam::CalcBeamEnd() {
     m_dPsi = UpperLoadReduction(m_dRatioA0Al);
     t += "  7.计算上部荷载的折减系数\n";
     if (CPloMath::Less(m_dRatioA0Al, 3)) {
-        t += fmt::sprintf("\t因为A~0~/A~l~=%.3f<3\n", m_dRatioA0Al);
+        t += VexaSprintf("\t因为A~0~/A~l~=%.3f<3\n", m_dRatioA0Al);
         t += "\t故 ψ=1.5-0.5*(A~0~/A~l~)\n";
-        t += fmt::sprintf("\t =1.5-0.5*%.3f\n\t =%.3f\n", m_dRatioA0Al, m_dPsi);
+        t += VexaSprintf("\t =1.5-0.5*%.3f\n\t =%.3f\n", m_dRatioA0Al, m_dPsi);
     } else {
-        t += fmt::sprintf("\t因为A~0~/A~l~=%.3f>=3\n\t故 ψ=%.0f\n", m_dRatioA0Al, m_dPsi);
+        t += VexaSprintf("\t因为A~0~/A~l~=%.3f>=3\n\t故 ψ=%.0f\n", m_dRatioA0Al, m_dPsi);
     }
 
     m_dEta = (m_strBeamType == "过梁" || m_strBeamType == "墙梁") ? 1.0 : 0.7;
     t += "  8.取梁端底面压应力图形的完整系数\n";
-    t += fmt::sprintf("\t因为%s故 η=%.3f\n", m_strBeamType, m_dEta);
+    t += VexaSprintf("\t因为%s故 η=%.3f\n", m_strBeamType, m_dEta);
 
     m_dNu = m_dEta * m_dGammaL * f * m_dAreaAl / 1000;
     t += "  9.计算局部受压承载力\n";
     t += "\tN=η*γ*f*A~l~\n";
-    t += fmt::sprintf("\t =%.3f*%.3f*%.3f*%.0f\n\t =%.3fkN\n", m_dEta, m_dGammaL, f, m_dAreaAl, m_dNu);
+    t += VexaSprintf("\t =%.3f*%.3f*%.3f*%.0f\n\t =%.3fkN\n", m_dEta, m_dGammaL, f, m_dAreaAl, m_dNu);
 
     m_dNLoad = m_dPsi * m_dN0Force + m_dLocalN;
     const bool ok = CPloMath::EqualLess(m_dNLoad, m_dNu);
     SetVerdict(ok);
     t += "  10.验算结果\n";
-    t += fmt::sprintf(ok ? "\tψN~0~+N~l~=%.3f*%.3f+%.3f=%.3fkN≤N=%.3fkN,%s\n"
+    t += VexaSprintf(ok ? "\tψN~0~+N~l~=%.3f*%.3f+%.3f=%.3fkN≤N=%.3fkN,%s\n"
                          : "\tψN~0~+N~l~=%.3f*%.3f+%.3f=%.3fkN＞N=%.3fkN,%s\n",
                       m_dPsi, m_dN0Force, m_dLocalN, m_dNLoad, m_dNu, m_strResult);
     return true;
@@ -420,30 +420,30 @@ bool CLocalSufferBearParam::CalcRigidPad() {
     const double r = m_dN0 / f;
     m_dDelta1 = RigidPadDelta1(r);
     t += "  3.求刚性垫块的影响系数δ~1~\n";
-    t += fmt::sprintf("\tσ~0~/f=%.3f/%.3f=%.3f\n", m_dN0, f, r);
-    t += fmt::sprintf("\t根据《砌体结构设计规范》 (GB 50003-2001) 表5.2.5 得δ~1~=%.3f\n", m_dDelta1);
+    t += VexaSprintf("\tσ~0~/f=%.3f/%.3f=%.3f\n", m_dN0, f, r);
+    t += VexaSprintf("\t根据《砌体结构设计规范》 (GB 50003-2001) 表5.2.5 得δ~1~=%.3f\n", m_dDelta1);
 
     m_dA0 = m_dDelta1 * std::sqrt(m_dHb / f);  // GB 50003-2001 5.2.5-4
     t += "  4.计算梁端有效支承长度\n";
     t += "\ta~0~=δ~1~*(h~b~/f)$0.5$,\n";
-    t += fmt::sprintf("\t =%.3f*(%.0f/%.3f)$0.5$\n\t =%.3fmm\n", m_dDelta1, m_dHb, f, m_dA0);
+    t += VexaSprintf("\t =%.3f*(%.0f/%.3f)$0.5$\n\t =%.3fmm\n", m_dDelta1, m_dHb, f, m_dA0);
 
     const bool roof = m_strBeamType == "屋面梁";
     const double k = roof ? 0.33 : 0.40;
     m_dEl = m_dAl / 2 - k * m_dA0;
     t += "  5.梁端支承压力对垫块重心的偏心距\n";
-    t += fmt::sprintf("\te~l~=a~l~/2-%.2f*a~0~\n", k);
-    t += fmt::sprintf("\t =%.0f/2-%.2f*%.3f\n\t =%.3fmm\n", m_dAl, k, m_dA0, m_dEl);
+    t += VexaSprintf("\te~l~=a~l~/2-%.2f*a~0~\n", k);
+    t += VexaSprintf("\t =%.0f/2-%.2f*%.3f\n\t =%.3fmm\n", m_dAl, k, m_dA0, m_dEl);
 
     m_dAreaAl = m_dAl * m_dBl;
     t += "  6.计算局部受压计算面积\n";
     t += "\tA~l~=a~l~*b~l~\n";
-    t += fmt::sprintf("\t =%.0f*%.0f\n\t =%.0fmm$2$\n", m_dAl, m_dBl, m_dAreaAl);
+    t += VexaSprintf("\t =%.0f*%.0f\n\t =%.0fmm$2$\n", m_dAl, m_dBl, m_dAreaAl);
 
     m_dN0Force = m_dN0 * m_dAreaAl / 1000;
     t += "  7.计算局部受压面积内上部轴向力设计值\n";
     t += "\tN~0~=σ~0~*A~l~\n";
-    t += fmt::sprintf("\t =%.3f*%.0f\n\t =%.3fkN\n", m_dN0, m_dAreaAl, m_dN0Force);
+    t += VexaSprintf("\t =%.3f*%.0f\n\t =%.3fkN\n", m_dN0, m_dAreaAl, m_dN0Force);
 
     const double total = m_dLocalN + m_dN0Force;
     t += "  8.计算合力的偏心距\n";
@@ -451,20 +451,20 @@ bool CLocalSufferBearParam::CalcRigidPad() {
     if (CPloMath::IsZero(total)) {
         // Without load there is no resultant and hence no eccentricity.
         m_dE = 0;
-        t += fmt::sprintf("\t因为N~l~+N~0~=0\n\t故 e=%.3fmm\n", m_dE);
+        t += VexaSprintf("\t因为N~l~+N~0~=0\n\t故 e=%.3fmm\n", m_dE);
     } else {
         m_dE = m_dLocalN * m_dEl / total;
-        t += fmt::sprintf("\t =%.3f*%.3f/(%.3f+%.3f)\n\t =%.3fmm\n", m_dLocalN, m_dEl, m_dLocalN, m_dN0Force, m_dE);
+        t += VexaSprintf("\t =%.3f*%.3f/(%.3f+%.3f)\n\t =%.3fmm\n", m_dLocalN, m_dEl, m_dLocalN, m_dN0Force, m_dE);
     }
 
     m_dH = m_dAl;
     t += "  9.计算合力偏心方向的边长\n";
-    t += fmt::sprintf("\th=a~l~=%.0fmm\n", m_dH);
+    t += VexaSprintf("\th=a~l~=%.0fmm\n", m_dH);
 
     m_dPsi = 1 / (1 + 12 * (m_dE / m_dH) * (m_dE / m_dH));  // GB 50003-2001 D.0.1, β ≤ 3
     t += "  10.计算垫块上N0及Nl合力的影响系数\n";
     t += "\tψ=1/(1+12*(e/h)$2$)\n";
-    t += fmt::sprintf("\t =1/(1+12*(%.3f/%.0f)$2$)\n\t =%.3f\n", m_dE, m_dH, m_dPsi);
+    t += VexaSprintf("\t =1/(1+12*(%.3f/%.0f)$2$)\n\t =%.3f\n", m_dE, m_dH, m_dPsi);
 
     t += "  11.计算局部受压强度提高系数\n";
     AppendGamma();
@@ -472,18 +472,18 @@ bool CLocalSufferBearParam::CalcRigidPad() {
     m_dGamma1 = std::max(0.8 * m_dGammaL, 1.0);
     t += "  12.计算垫块外砌体面积的有利影响系数\n";
     t += "\tγ~1~=max(0.8*γ,1.0)\n";
-    t += fmt::sprintf("\t =max(0.8*%.3f,1.0)\n\t =%.3f\n", m_dGammaL, m_dGamma1);
+    t += VexaSprintf("\t =max(0.8*%.3f,1.0)\n\t =%.3f\n", m_dGammaL, m_dGamma1);
 
     m_dNu = m_dPsi * m_dGamma1 * f * m_dAreaAl / 1000;
     t += "  13.计算局部受压承载力\n";
     t += "\tN=ψ*γ~1~*f*A~l~\n";
-    t += fmt::sprintf("\t =%.3f*%.3f*%.3f*%.0f\n\t =%.3fkN\n", m_dPsi, m_dGamma1, f, m_dAreaAl, m_dNu);
+    t += VexaSprintf("\t =%.3f*%.3f*%.3f*%.0f\n\t =%.3fkN\n", m_dPsi, m_dGamma1, f, m_dAreaAl, m_dNu);
 
     m_dNLoad = total;
     const bool ok = CPloMath::EqualLess(m_dNLoad, m_dNu);
     SetVerdict(ok);
     t += "  14.验算结果\n";
-    t += fmt::sprintf(ok ? "\tN~0~+N~l~=%.3f+%.3f=%.3fkN≤N=%.3fkN,%s\n" : "\tN~0~+N~l~=%.3f+%.3f=%.3fkN＞N=%.3fkN,%s\n",
+    t += VexaSprintf(ok ? "\tN~0~+N~l~=%.3f+%.3f=%.3fkN≤N=%.3fkN,%s\n" : "\tN~0~+N~l~=%.3f+%.3f=%.3fkN＞N=%.3fkN,%s\n",
                       m_dN0Force, m_dLocalN, m_dNLoad, m_dNu, m_strResult);
     return true;
 }
@@ -496,11 +496,11 @@ int CLocalSufferBearParam::WriteResult() {
     w.WriteTitleInfo("无筋砌体构件局部受压计算书\n");
     w.WriteSectionTitle("一、构件编号: " + m_strBlockNum);
     w.WriteSectionTitle("二、尺寸参数");
-    w.WriteText(fmt::sprintf("\ta~l~=%.0fmm\n", m_dAl));
-    w.WriteText(fmt::sprintf("\tb~l~=%.0fmm\n", m_dBl));
-    w.WriteText(fmt::sprintf("\tb~w~=%.0fmm\n", m_dBw));
+    w.WriteText(VexaSprintf("\ta~l~=%.0fmm\n", m_dAl));
+    w.WriteText(VexaSprintf("\tb~l~=%.0fmm\n", m_dBl));
+    w.WriteText(VexaSprintf("\tb~w~=%.0fmm\n", m_dBw));
     w.WriteSectionTitle("三、荷载信息\n");
-    w.WriteText(fmt::sprintf("t\tN~l~=%0.3fkN\n", m_dLocalN));
+    w.WriteText(VexaSprintf("t\tN~l~=%0.3fkN\n", m_dLocalN));
     w.WriteSectionTitle("四、计算结果");
     w.WriteText(m_strResult);
     return 1;
@@ -509,11 +509,11 @@ int CLocalSufferBearParam::WriteResult() {
 void CLocalSufferBearParam::SetCmdInfo() {
     g_VexaMainInfo.SetCurCmdType("无筋砌体构件局部受压计算");
     g_VexaMainInfo.SetCurCmdNumber(m_strBlockNum);
-    g_VexaMainInfo.SetCurCmdDimInfo(fmt::sprintf("al=%.0fmm\nbl=%.0fmm\nbw=%.0fmm", m_dAl, m_dBl, m_dBw));
+    g_VexaMainInfo.SetCurCmdDimInfo(VexaSprintf("al=%.0fmm\nbl=%.0fmm\nbw=%.0fmm", m_dAl, m_dBl, m_dBw));
     if (m_nCalType == kUniform) {
-        g_VexaMainInfo.SetCurCmdLoadInfo(fmt::sprintf("Nl=%.3fkN\n", m_dLocalN));
+        g_VexaMainInfo.SetCurCmdLoadInfo(VexaSprintf("Nl=%.3fkN\n", m_dLocalN));
     } else {
-        g_VexaMainInfo.SetCurCmdLoadInfo(fmt::sprintf("Nl=%.3fkN\nσ=%.3fkN\n", m_dLocalN, m_dN0));
+        g_VexaMainInfo.SetCurCmdLoadInfo(VexaSprintf("Nl=%.3fkN\nσ=%.3fkN\n", m_dLocalN, m_dN0));
     }
     g_VexaMainInfo.SetCurCmdResultInfo(m_strResult);
     g_VexaMainInfo.SetCurCmdBPrint(1);
@@ -537,32 +537,32 @@ int CLocalSufferBearParam::WriteCalcBook() {
     w.WriteText("\t" + CalTypeName(m_nCalType) + "\n");
 
     w.WriteText("  2.几何参数\n");
-    w.WriteText(fmt::sprintf("\t局压面积边长\t\ta~l~=%.0fmm\n", m_dAl));
-    w.WriteText(fmt::sprintf("\t局压面积边长\t\tb~l~=%.0fmm\n", m_dBl));
-    w.WriteText(fmt::sprintf("\t墙厚\t\t\tb~w~=%.0fmm\n", m_dBw));
+    w.WriteText(VexaSprintf("\t局压面积边长\t\ta~l~=%.0fmm\n", m_dAl));
+    w.WriteText(VexaSprintf("\t局压面积边长\t\tb~l~=%.0fmm\n", m_dBl));
+    w.WriteText(VexaSprintf("\t墙厚\t\t\tb~w~=%.0fmm\n", m_dBw));
     if (m_nCalType == kUniform && m_nBolsterType == 0)
-        w.WriteText(fmt::sprintf("\t局压面积边缘距离\t\tc=%.0fmm\n", m_dC));
-    if (m_nBolsterType == 2) w.WriteText(fmt::sprintf("\t墙厚\t\t\tb~wl~=%.0fmm\n", m_dBwl));
+        w.WriteText(VexaSprintf("\t局压面积边缘距离\t\tc=%.0fmm\n", m_dC));
+    if (m_nBolsterType == 2) w.WriteText(VexaSprintf("\t墙厚\t\t\tb~wl~=%.0fmm\n", m_dBwl));
     if (m_nBolsterType == 4) {
-        w.WriteText(fmt::sprintf("\t壁柱伸出墙体宽度\tb~wl~=%.0fmm\n", m_dBwl));
-        w.WriteText(fmt::sprintf("\t壁柱边长\t\tl~wl~=%.0fmm\n", m_dLwl));
+        w.WriteText(VexaSprintf("\t壁柱伸出墙体宽度\tb~wl~=%.0fmm\n", m_dBwl));
+        w.WriteText(VexaSprintf("\t壁柱边长\t\tl~wl~=%.0fmm\n", m_dLwl));
     }
-    if (m_nCalType != kUniform) w.WriteText(fmt::sprintf("\t梁截面高度\t\th~b~=%.0fmm\n", m_dHb));
+    if (m_nCalType != kUniform) w.WriteText(VexaSprintf("\t梁截面高度\t\th~b~=%.0fmm\n", m_dHb));
 
     w.WriteText("  3.材料信息\n");
     w.WriteText("\t墙体材料\t\t\t" + m_strWallMaterial + "\n");
     w.WriteText("\t砌体强度等级\t\t" + m_strGrade + "\n");
     w.WriteText("\t砂浆强度等级\t\t" + m_strMortarGrade + "\n");
     if (m_nSelFc == kFByGamma) {
-        w.WriteText(fmt::sprintf("\t砌体材料抗压强度设计值调整系数\t\tγ~a~=%0.2f\n", m_dGamma));
+        w.WriteText(VexaSprintf("\t砌体材料抗压强度设计值调整系数\t\tγ~a~=%0.2f\n", m_dGamma));
     } else {
-        w.WriteText(fmt::sprintf("\t砌体材料抗压强度设计值\t\tf=%0.3f\n", m_nSelFc == kFEntered ? m_dF : m_dFc));
+        w.WriteText(VexaSprintf("\t砌体材料抗压强度设计值\t\tf=%0.3f\n", m_nSelFc == kFEntered ? m_dF : m_dFc));
     }
 
     w.WriteText("  4.荷载信息\n");
-    w.WriteText(fmt::sprintf("\t局部受压面积轴向力设计值\t\tN~l~=%0.3fkN\n", m_dLocalN));
+    w.WriteText(VexaSprintf("\t局部受压面积轴向力设计值\t\tN~l~=%0.3fkN\n", m_dLocalN));
     if (m_nCalType != kUniform)
-        w.WriteText(fmt::sprintf("\t上部平均压应力设计值\t\tσ~0~=%0.3fN/mm$2$\n", m_dN0));
+        w.WriteText(VexaSprintf("\t上部平均压应力设计值\t\tσ~0~=%0.3fN/mm$2$\n", m_dN0));
 
     w.WriteSectionTitle("五、计算过程");
     w.WriteText(m_strCalcText, 0, 0, 0, 0, 0, 10.5, "宋体");

@@ -1,7 +1,7 @@
 // Reinforced-concrete lintel: parameters, calculation, result text, summary and calculation book.
 #include "masonry/CSummerCalParam.h"
 
-#include <fmt/printf.h>
+#include "VexaSprintf.h"
 
 #include <algorithm>
 #include <climits>
@@ -65,7 +65,7 @@ std::string FurtherBars(int num, const std::string& symbol, int dia) {
     if (num <= 0 || dia <= 0) {
         return "";
     }
-    return fmt::sprintf("+%d%s%d", num, symbol, dia);
+    return VexaSprintf("+%d%s%d", num, symbol, dia);
 }
 
 }  // namespace
@@ -108,13 +108,13 @@ std::vector<VexaField> CSummerCalParam::GetResultFields() {
     const std::pair<const char*, SummerBarGroup*> groups[] = {{"Bot", &m_Bottom}, {"Top", &m_Top}};
     for (const auto& [name, group] : groups) {
         for (int r = 0; r < 2; ++r) {
-            const std::string row = fmt::sprintf("m_n%s%d", name, r + 1);
+            const std::string row = VexaSprintf("m_n%s%d", name, r + 1);
             out.push_back({row + "Num", &group->row[r].nNum});
             out.push_back({row + "Dia", &group->row[r].nDia});
             out.push_back({row + "Num2", &group->row[r].nNum2});
             out.push_back({row + "Dia2", &group->row[r].nDia2});
         }
-        out.push_back({fmt::sprintf("m_d%sArea", name), &group->dArea});
+        out.push_back({VexaSprintf("m_d%sArea", name), &group->dArea});
     }
     out.push_back({"m_nStirrupDia", &m_nStirrupDia});
     // The stirrup spacing as the result page revises it (the persisted spacing s).
@@ -410,15 +410,15 @@ std::string CSummerCalParam::BottomBarText() const {
     const std::string symbol = PloRein::Grade2Ucode(m_strPrimalRein);
     const SummerBarRow& r1 = m_Bottom.row[0];
     const SummerBarRow& r2 = m_Bottom.row[1];
-    return fmt::sprintf("\t\t实配钢筋:%d%s%d%s%s%s,As = %s mm$2$", r1.nNum, symbol, r1.nDia,
+    return VexaSprintf("\t\t实配钢筋:%d%s%d%s%s%s,As = %s mm$2$", r1.nNum, symbol, r1.nDia,
                         FurtherBars(r1.nNum2, symbol, r1.nDia2), FurtherBars(r2.nNum, symbol, r2.nDia),
                         FurtherBars(r2.nNum2, symbol, r2.nDia2), ftosp(m_Bottom.dArea, 0, 0, 0));
 }
 
 std::string CSummerCalParam::StirrupText() const {
     const std::string bars =
-        fmt::sprintf("%s%d@%.0lf", PloRein::Grade2Ucode(m_strStirrup), m_nStirrupDia, m_dStirrupDis);
-    return fmt::sprintf("\t\t实际配置双肢箍筋:%s , Asv/s = %s mm$2$/m", bars, ftosp(m_dAsvProvPerM, 0, 0, 0));
+        VexaSprintf("%s%d@%.0lf", PloRein::Grade2Ucode(m_strStirrup), m_nStirrupDia, m_dStirrupDis);
+    return VexaSprintf("\t\t实际配置双肢箍筋:%s , Asv/s = %s mm$2$/m", bars, ftosp(m_dAsvProvPerM, 0, 0, 0));
 }
 
 int CSummerCalParam::WriteResult() {
@@ -428,24 +428,24 @@ int CSummerCalParam::WriteResult() {
     w.WriteTitleInfo("钢筋混凝土过梁计算书\n");
     w.WriteSectionTitle("一、构件编号: " + m_strCode);
     w.WriteSectionTitle("二、尺寸参数");
-    w.WriteText(fmt::sprintf("\t\th = %d mm\n", m_nH));
-    w.WriteText(fmt::sprintf("\t\tb = %d mm\n", m_nB));
+    w.WriteText(VexaSprintf("\t\th = %d mm\n", m_nH));
+    w.WriteText(VexaSprintf("\t\tb = %d mm\n", m_nB));
     if (lShape) {
-        w.WriteText(fmt::sprintf("\t\th1 = %d mm\n", m_nH1));
-        w.WriteText(fmt::sprintf("\t\tb1 = %d mm\n", m_nB1));
+        w.WriteText(VexaSprintf("\t\th1 = %d mm\n", m_nH1));
+        w.WriteText(VexaSprintf("\t\tb1 = %d mm\n", m_nB1));
     }
-    w.WriteText(fmt::sprintf("\t\tLn = %d mm\n", m_nLn));
-    w.WriteText(fmt::sprintf("\t\ta = %d mm\n", m_nA));
-    w.WriteText(fmt::sprintf("\t\thw = %d mm\n", m_nHw));
-    w.WriteText(fmt::sprintf("\t\tbw = %d mm\n", m_nBw));
+    w.WriteText(VexaSprintf("\t\tLn = %d mm\n", m_nLn));
+    w.WriteText(VexaSprintf("\t\ta = %d mm\n", m_nA));
+    w.WriteText(VexaSprintf("\t\thw = %d mm\n", m_nHw));
+    w.WriteText(VexaSprintf("\t\tbw = %d mm\n", m_nBw));
     w.WriteSectionTitle("三、荷载参数");
-    w.WriteText(fmt::sprintf("\t\tγ~G~ = %.2lf\n", m_dYg));
-    w.WriteText(fmt::sprintf("\t\tγ~W~ = %.2lf kN/m$3$\n", m_dYw));
-    w.WriteText(fmt::sprintf("\t\tγ~L~ = %.2lf kN/m$3$\n", m_dYl));
-    w.WriteText(fmt::sprintf("\t\tqb = %.2lf kN/m\n", m_dQb));
+    w.WriteText(VexaSprintf("\t\tγ~G~ = %.2lf\n", m_dYg));
+    w.WriteText(VexaSprintf("\t\tγ~W~ = %.2lf kN/m$3$\n", m_dYw));
+    w.WriteText(VexaSprintf("\t\tγ~L~ = %.2lf kN/m$3$\n", m_dYl));
+    w.WriteText(VexaSprintf("\t\tqb = %.2lf kN/m\n", m_dQb));
     w.WriteSectionTitle("四、计算结果");
-    w.WriteText(fmt::sprintf("\t\tAs = %s mm$2$\n", ftosp(m_Bottom.dArea, 0, 0, 0)));
-    w.WriteText(fmt::sprintf("\t\tAsv/s = %s mm$2$\n", ftosp(m_dAsvProvPerM, 0, 0, 0)));
+    w.WriteText(VexaSprintf("\t\tAs = %s mm$2$\n", ftosp(m_Bottom.dArea, 0, 0, 0)));
+    w.WriteText(VexaSprintf("\t\tAsv/s = %s mm$2$\n", ftosp(m_dAsvProvPerM, 0, 0, 0)));
     if (m_bLocalDone) {
         w.WriteText(m_bLocalOk ? "\t\t局部受压承载力满足要求。\n" : "\t\t局部受压承载力不满足要求。\n");
     }
@@ -456,18 +456,18 @@ void CSummerCalParam::SetCmdInfo() {
     const bool lShape = m_strSecType != kRectangle;
     g_VexaMainInfo.SetCurCmdType("钢筋混凝土过梁计算\n");
     g_VexaMainInfo.SetCurCmdNumber(m_strCode);
-    std::string dims = fmt::sprintf("h = %d mm\n", m_nH) + fmt::sprintf("b = %d mm\n", m_nB);
+    std::string dims = VexaSprintf("h = %d mm\n", m_nH) + VexaSprintf("b = %d mm\n", m_nB);
     if (lShape) {
-        dims += fmt::sprintf("h1 = %d mm\n", m_nH1) + fmt::sprintf("b1 = %d mm\n", m_nB1);
+        dims += VexaSprintf("h1 = %d mm\n", m_nH1) + VexaSprintf("b1 = %d mm\n", m_nB1);
     }
-    dims += fmt::sprintf("Ln = %d mm\n", m_nLn) + fmt::sprintf("a = %d mm\n", m_nA) +
-            fmt::sprintf("hw = %d mm\n", m_nHw) + fmt::sprintf("bw = %d mm\n", m_nBw);
+    dims += VexaSprintf("Ln = %d mm\n", m_nLn) + VexaSprintf("a = %d mm\n", m_nA) +
+            VexaSprintf("hw = %d mm\n", m_nHw) + VexaSprintf("bw = %d mm\n", m_nBw);
     g_VexaMainInfo.SetCurCmdDimInfo(dims);
-    g_VexaMainInfo.SetCurCmdLoadInfo(fmt::sprintf("γG = %.2lf\n", m_dYg) + fmt::sprintf("γw = %.2lf kN/m^3\n", m_dYw) +
-                                     fmt::sprintf("γL = %.2lf kN/m^3\n", m_dYl) +
-                                     fmt::sprintf("qb = %.2lf kN/m\n", m_dQb));
-    std::string result = fmt::sprintf("纵向受拉筋面积As = %s mm^2\n", ftosp(m_Bottom.dArea, 0, 0, 0)) +
-                         fmt::sprintf("箍筋面积Asv/s = %s mm^2\n", ftosp(m_dAsvProvPerM, 0, 0, 0));
+    g_VexaMainInfo.SetCurCmdLoadInfo(VexaSprintf("γG = %.2lf\n", m_dYg) + VexaSprintf("γw = %.2lf kN/m^3\n", m_dYw) +
+                                     VexaSprintf("γL = %.2lf kN/m^3\n", m_dYl) +
+                                     VexaSprintf("qb = %.2lf kN/m\n", m_dQb));
+    std::string result = VexaSprintf("纵向受拉筋面积As = %s mm^2\n", ftosp(m_Bottom.dArea, 0, 0, 0)) +
+                         VexaSprintf("箍筋面积Asv/s = %s mm^2\n", ftosp(m_dAsvProvPerM, 0, 0, 0));
     if (!m_bLocalDone) {
         result += "局部受压未进行验算!\n";
     } else {
@@ -496,107 +496,107 @@ int CSummerCalParam::WriteCalcBook() {
 
     w.WriteSectionTitle("四、计算信息");
     w.WriteText("\t1. 几何参数\n");
-    w.WriteText(fmt::sprintf("\t\t过梁高度h = %d mm\n", m_nH));
-    w.WriteText(fmt::sprintf("\t\t过梁宽度b = %d mm\n", m_nB));
+    w.WriteText(VexaSprintf("\t\t过梁高度h = %d mm\n", m_nH));
+    w.WriteText(VexaSprintf("\t\t过梁宽度b = %d mm\n", m_nB));
     if (lShape) {
-        w.WriteText(fmt::sprintf("\t\t过梁L形高度h1 = %d mm\n", m_nH1));
-        w.WriteText(fmt::sprintf("\t\t过梁L形宽度b1 = %d mm\n", m_nB1));
+        w.WriteText(VexaSprintf("\t\t过梁L形高度h1 = %d mm\n", m_nH1));
+        w.WriteText(VexaSprintf("\t\t过梁L形宽度b1 = %d mm\n", m_nB1));
     }
-    w.WriteText(fmt::sprintf("\t\t过梁净跨Ln = %d mm\n", m_nLn));
-    w.WriteText(fmt::sprintf("\t\t过梁梁端的支承长度a = %d mm\n", m_nA));
-    w.WriteText(fmt::sprintf("\t\t过梁上墙体高度hw = %d mm\n", m_nHw));
-    w.WriteText(fmt::sprintf("\t\t墙体厚度bw = %d mm\n", m_nBw));
+    w.WriteText(VexaSprintf("\t\t过梁净跨Ln = %d mm\n", m_nLn));
+    w.WriteText(VexaSprintf("\t\t过梁梁端的支承长度a = %d mm\n", m_nA));
+    w.WriteText(VexaSprintf("\t\t过梁上墙体高度hw = %d mm\n", m_nHw));
+    w.WriteText(VexaSprintf("\t\t墙体厚度bw = %d mm\n", m_nBw));
     w.WriteText("\t2. 材料信息\n");
-    w.WriteText(fmt::sprintf("\t\t砌体类型: %s\n", m_strStuffType));
-    w.WriteText(fmt::sprintf("\t\t砌体强度等级: %s\n", m_strStuffGrade));
-    w.WriteText(fmt::sprintf("\t\t砂浆强度等级: %s\n", m_strSandGrade));
-    w.WriteText(fmt::sprintf("\t\t砌体材料抗压强度设计值 fc = %.2lf(Mpa)\n", m_dFcOfStuff));
+    w.WriteText(VexaSprintf("\t\t砌体类型: %s\n", m_strStuffType));
+    w.WriteText(VexaSprintf("\t\t砌体强度等级: %s\n", m_strStuffGrade));
+    w.WriteText(VexaSprintf("\t\t砂浆强度等级: %s\n", m_strSandGrade));
+    w.WriteText(VexaSprintf("\t\t砌体材料抗压强度设计值 fc = %.2lf(Mpa)\n", m_dFcOfStuff));
     if (m_nSelectCalFc == kFByTable) {
-        w.WriteText(fmt::sprintf("\t\t砌体材料抗压强度设计值调整系数 γa = %.2lf\n", m_dYa));
+        w.WriteText(VexaSprintf("\t\t砌体材料抗压强度设计值调整系数 γa = %.2lf\n", m_dYa));
     }
-    w.WriteText(fmt::sprintf("\t\t纵筋种类: %s fy = %.2lf N/mm$2$ Es = %.2lf N/mm$2$\n", m_strPrimalRein,
+    w.WriteText(VexaSprintf("\t\t纵筋种类: %s fy = %.2lf N/mm$2$ Es = %.2lf N/mm$2$\n", m_strPrimalRein,
                              CQuorSteelBar::GetFy(m_strPrimalRein), CQuorSteelBar::GetEs(m_strPrimalRein)));
-    w.WriteText(fmt::sprintf("\t\t箍筋种类: %s fyv = %.2lf N/mm$2$\n", m_strStirrup, CQuorSteelBar::GetFy(m_strStirrup)));
-    w.WriteText(fmt::sprintf("\t\t箍筋间距: s = %.0lf mm\n", m_dStirrupDis));
+    w.WriteText(VexaSprintf("\t\t箍筋种类: %s fyv = %.2lf N/mm$2$\n", m_strStirrup, CQuorSteelBar::GetFy(m_strStirrup)));
+    w.WriteText(VexaSprintf("\t\t箍筋间距: s = %.0lf mm\n", m_dStirrupDis));
     w.WriteText("\t3. 计算信息\n");
-    w.WriteText(fmt::sprintf("\t\t结构重要性系数: γo = %.1lf\n", m_dYo));
-    w.WriteText(fmt::sprintf("\t\t纵筋合力点至近边距离: as = %.0lf mm\n", m_dAs));
+    w.WriteText(VexaSprintf("\t\t结构重要性系数: γo = %.1lf\n", m_dYo));
+    w.WriteText(VexaSprintf("\t\t纵筋合力点至近边距离: as = %.0lf mm\n", m_dAs));
     w.WriteText("\t4. 荷载信息\n");
-    w.WriteText(fmt::sprintf("\t\t恒载分项系数: γ~G~ = %.2lf\n", m_dYg));
-    w.WriteText(fmt::sprintf("\t\t砌体材料容重: γ~W~ = %.2lf kN/m$3$\n", m_dYw));
-    w.WriteText(fmt::sprintf("\t\t过梁容重: γ~L~ = %.2lf kN/m$3$\n", m_dYl));
-    w.WriteText(fmt::sprintf("\t\t楼板传来的荷载设计值: qb = %.2lf kN/m\n", m_dQb));
+    w.WriteText(VexaSprintf("\t\t恒载分项系数: γ~G~ = %.2lf\n", m_dYg));
+    w.WriteText(VexaSprintf("\t\t砌体材料容重: γ~W~ = %.2lf kN/m$3$\n", m_dYw));
+    w.WriteText(VexaSprintf("\t\t过梁容重: γ~L~ = %.2lf kN/m$3$\n", m_dYl));
+    w.WriteText(VexaSprintf("\t\t楼板传来的荷载设计值: qb = %.2lf kN/m\n", m_dQb));
 
     w.WriteSectionTitle("五、计算过梁荷载设计值");
     w.WriteText("\t1. 墙体荷载\n");
     if (m_bHwFull) {
-        w.WriteText(fmt::sprintf("\t\tgk~W~ = γ~W~*bw*hw = %.2lf*%.2lf*%.2lf = %.2lf kN/m\n", m_dYw, Metres(m_nBw),
+        w.WriteText(VexaSprintf("\t\tgk~W~ = γ~W~*bw*hw = %.2lf*%.2lf*%.2lf = %.2lf kN/m\n", m_dYw, Metres(m_nBw),
                                  Metres(m_nHw), m_dGkW));
     } else if (IsBrickGroup(m_strStuffType)) {
-        w.WriteText(fmt::sprintf("\t\tgk~W~ = γ~W~*bw*Ln/3 = %.2lf*%.2lf*%.2lf/3 = %.2lf kN/m\n", m_dYw, Metres(m_nBw),
+        w.WriteText(VexaSprintf("\t\tgk~W~ = γ~W~*bw*Ln/3 = %.2lf*%.2lf*%.2lf/3 = %.2lf kN/m\n", m_dYw, Metres(m_nBw),
                                  Metres(m_nLn), m_dGkW));
     } else {
-        w.WriteText(fmt::sprintf("\t\tgk~W~ = γ~W~*bw*Ln/2 = %.2lf*%.2lf*%.2lf/2 = %.2lf kN/m\n", m_dYw, Metres(m_nBw),
+        w.WriteText(VexaSprintf("\t\tgk~W~ = γ~W~*bw*Ln/2 = %.2lf*%.2lf*%.2lf/2 = %.2lf kN/m\n", m_dYw, Metres(m_nBw),
                                  Metres(m_nLn), m_dGkW));
     }
     w.WriteText("\t2. 过梁自重\n");
     if (lShape) {
-        w.WriteText(fmt::sprintf(
+        w.WriteText(VexaSprintf(
             "\t\tgk~L~ = γ~L~*(b*h1+b1h-b1h1) = %.2lf*(%.2lf*%.2lf+%.2lf*%.2lf-%.2lf*%.2lf) = %.2lf kN/m\n", m_dYl,
             Metres(m_nB), Metres(m_nH1), Metres(m_nB1), Metres(m_nH), Metres(m_nB1), Metres(m_nH1), m_dGkL));
     } else {
-        w.WriteText(fmt::sprintf("\t\tgk~L~ = γ~L~*b*h = %.2lf*%.2lf*%.2lf = %.2lf kN/m\n", m_dYl, Metres(m_nB),
+        w.WriteText(VexaSprintf("\t\tgk~L~ = γ~L~*b*h = %.2lf*%.2lf*%.2lf = %.2lf kN/m\n", m_dYl, Metres(m_nB),
                                  Metres(m_nH), m_dGkL));
     }
     w.WriteText("\t3. 过梁上荷载设计值\n");
     if (m_bQbCounts) {
-        w.WriteText(fmt::sprintf("\t\tp = γ~O~[γ~G~(gk~W~+gk~L~)+qb] = %.2lf[%.2lf(%.2lf+%.2lf)+%.2lf] = %.2lf kN/m\n", m_dYo,
+        w.WriteText(VexaSprintf("\t\tp = γ~O~[γ~G~(gk~W~+gk~L~)+qb] = %.2lf[%.2lf(%.2lf+%.2lf)+%.2lf] = %.2lf kN/m\n", m_dYo,
                                  m_dYg, m_dGkW, m_dGkL, m_dQb, m_dP));
     } else {
-        w.WriteText(fmt::sprintf("\t\tp = γ~O~*γ~G~*(gk~W~+gk~L~) = %.2lf*%.2lf*(%.2lf+%.2lf) = %.2lf kN/m\n", m_dYo, m_dYg,
+        w.WriteText(VexaSprintf("\t\tp = γ~O~*γ~G~*(gk~W~+gk~L~) = %.2lf*%.2lf*(%.2lf+%.2lf) = %.2lf kN/m\n", m_dYo, m_dYg,
                                  m_dGkW, m_dGkL, m_dP));
     }
 
     SetupSections();
     w.WriteSectionTitle("六、过梁截面配筋");
     w.WriteText("\t1. 计算过梁的计算跨度\n");
-    w.WriteText(fmt::sprintf("\t\tLo = min(Ln+a,1.05Ln) = min(%.2lf+%.2lf,1.05*%.2lf) = %.3lf m\n", Metres(m_nLn),
+    w.WriteText(VexaSprintf("\t\tLo = min(Ln+a,1.05Ln) = min(%.2lf+%.2lf,1.05*%.2lf) = %.3lf m\n", Metres(m_nLn),
                              Metres(m_nA), Metres(m_nLn), m_dL0));
     w.WriteText("\t2. 计算过梁跨中最大弯矩\n");
-    w.WriteText(fmt::sprintf("\t\tM~max~ = 1/8*p*Lo$2$ = 1/8*%.2lf*%.3lf$2$ = %.2lf kN·m\n", m_dP, m_dL0, m_dMmax));
+    w.WriteText(VexaSprintf("\t\tM~max~ = 1/8*p*Lo$2$ = 1/8*%.2lf*%.3lf$2$ = %.2lf kN·m\n", m_dP, m_dL0, m_dMmax));
     m_pFlexNormal->WriteSingleReinSteps(3, BottomBarText(), m_Bottom.dArea);
     w.WriteParagraph(m_pFlexNormal->aryCaltProcess);
 
     w.WriteSectionTitle("七、过梁箍筋计算");
     w.WriteText("\t1. 计算过梁最大剪力\n");
-    w.WriteText(fmt::sprintf("\t\tV = 0.5*p*Ln = 0.5*%.2lf*%.2lf = %.2lf kN\n", m_dP, Metres(m_nLn), m_dV));
+    w.WriteText(VexaSprintf("\t\tV = 0.5*p*Ln = 0.5*%.2lf*%.2lf = %.2lf kN\n", m_dP, Metres(m_nLn), m_dV));
     m_pFlexOblique->WriteStirrupSteps(2, StirrupText(), m_dAsvProvPerM);
     w.WriteParagraph(m_pFlexOblique->aryCaltProcess);
 
     if (m_bLocalDone) {
         w.WriteSectionTitle("八、局部受压验算");
         w.WriteText("\t1. 计算梁端支承压力设计值\n");
-        w.WriteText(fmt::sprintf("\t\tN~1~ = 0.5*p*Lo = 0.5*%.2lf*%.3lf = %.2lf KN\n", m_dP, m_dL0, m_dN1));
+        w.WriteText(VexaSprintf("\t\tN~1~ = 0.5*p*Lo = 0.5*%.2lf*%.3lf = %.2lf KN\n", m_dP, m_dL0, m_dN1));
         w.WriteText("\t2. 计算有效支承长度\n");
-        w.WriteText(fmt::sprintf("\t\ta~0~ = 10*sqrt(h/f) = 10*sqrt(%d/%.2lf) = %d mm\n", m_nH, m_dFUsed, m_nA0));
+        w.WriteText(VexaSprintf("\t\ta~0~ = 10*sqrt(h/f) = 10*sqrt(%d/%.2lf) = %d mm\n", m_nH, m_dFUsed, m_nA0));
         w.WriteText("\t3. 计算混凝土局部受压面积\n");
-        w.WriteText(fmt::sprintf("\t\tA~1~ = a~0~b = %d*%d = %d mm$2$\n", m_nA0, m_nB, m_nAl));
+        w.WriteText(VexaSprintf("\t\tA~1~ = a~0~b = %d*%d = %d mm$2$\n", m_nA0, m_nB, m_nAl));
         w.WriteText("\t4. 计算局部抗压强度提高系数\n");
-        w.WriteText(fmt::sprintf("\t\tA~0~ = (a+bw)*bw = (%d+%d)*%d = %d mm$2$\n", m_nA, m_nBw, m_nBw, m_nAA0));
+        w.WriteText(VexaSprintf("\t\tA~0~ = (a+bw)*bw = (%d+%d)*%d = %d mm$2$\n", m_nA, m_nBw, m_nBw, m_nAA0));
         if (m_bNoEnhancement) {
-            w.WriteText(fmt::sprintf("\t\tA~0~ = %d mm$2$ ≤ A~1~ = %d mm$2$，γ取为1.0。\n", m_nAA0, m_nAl));
+            w.WriteText(VexaSprintf("\t\tA~0~ = %d mm$2$ ≤ A~1~ = %d mm$2$，γ取为1.0。\n", m_nAA0, m_nAl));
         } else {
-            w.WriteText(fmt::sprintf("\t\tγ = 1+0.35*sqrt(A~0~/A~1~-1) = 1+0.35*sqrt(%d/%d-1) = %.2lf\n", m_nAA0, m_nAl,
+            w.WriteText(VexaSprintf("\t\tγ = 1+0.35*sqrt(A~0~/A~1~-1) = 1+0.35*sqrt(%d/%d-1) = %.2lf\n", m_nAA0, m_nAl,
                                      m_dGamma));
             if (m_bGammaCapped) {
                 w.WriteText("\t\t当γ大于1.25时，γ取为1.25。\n");
             }
         }
         w.WriteText("\t5. 计算最大承载力\n");
-        w.WriteText(fmt::sprintf("\t\tN~max~ = η*γ*f*A~1~ = %.1lf*%.2lf*%.2lf*%d = %.2lf kN\n", m_dEta, m_dGamma, m_dFUsed,
+        w.WriteText(VexaSprintf("\t\tN~max~ = η*γ*f*A~1~ = %.1lf*%.2lf*%.2lf*%d = %.2lf kN\n", m_dEta, m_dGamma, m_dFUsed,
                                  m_nAl, m_dNmax));
         w.WriteText("\t6. 验算结果\n");
-        w.WriteText(fmt::sprintf(m_bLocalOk ? "\t\tN~1~ = %.2lfkN ≤ N~max~ = %.2lfkN，局部受压承载力满足要求。\n"
+        w.WriteText(VexaSprintf(m_bLocalOk ? "\t\tN~1~ = %.2lfkN ≤ N~max~ = %.2lfkN，局部受压承载力满足要求。\n"
                                             : "\t\tN~1~ = %.2lfkN ＞ N~max~ = %.2lfkN，局部受压承载力不满足要求。\n",
                                  m_dN1, m_dNmax));
     }

@@ -1,7 +1,7 @@
 // Drawing page of the lintel calculation: the drawing parameters from the calculation, and "绘  制".
 #include "masonry/CSummerDrawDlg.h"
 
-#include <fmt/printf.h>
+#include "VexaSprintf.h"
 
 #include <cstdlib>
 
@@ -96,8 +96,8 @@ int CSummerDrawDlg::OnInitDialog() {
     CStringArray first, others, diameters, grades, hoops;
     others.push_back("不选");
     for (int n = 1; n <= 9; ++n) {
-        first.push_back(fmt::sprintf("%d根", n));
-        others.push_back(fmt::sprintf("%d根", n));
+        first.push_back(VexaSprintf("%d根", n));
+        others.push_back(VexaSprintf("%d根", n));
     }
     for (int d : kDiameters) {
         diameters.push_back(std::to_string(d));
@@ -182,7 +182,7 @@ int CSummerDrawDlg::LoadFromParam(CVexaParam* param) {
         for (int i = 0; i < 4; ++i) {
             const bool any = values[i][0] > 0 && values[i][1] > 0;
             if (any) {
-                SetComboBoxText(kBarPairs[i][0] + offset, fmt::sprintf("%d根", values[i][0]));
+                SetComboBoxText(kBarPairs[i][0] + offset, VexaSprintf("%d根", values[i][0]));
             } else {
                 SetComboBoxText(kBarPairs[i][0] + offset, i == 0 ? "" : "不选");
             }

@@ -1,7 +1,7 @@
 // Input page of the lintel calculation: lists, enabling and picture rules, ranges and cross-field checks.
 #include "masonry/CSummerInputDlg.h"
 
-#include <fmt/printf.h>
+#include "VexaSprintf.h"
 
 #include <climits>
 
@@ -262,7 +262,7 @@ int CSummerInputDlg::VerifyData(CVexaParam* param, CStringArray& advice, CString
     const bool noXi = CPloMath::More(flex.dAlphaS, 0.5);
     if (noXi) {
         errors.push_back(
-            fmt::sprintf("因αs=%.3f ξ=1-sqrt(1-2αs)\r\n故相对受压区高度ξ无解，请修改参数重新计算", flex.dAlphaS));
+            VexaSprintf("因αs=%.3f ξ=1-sqrt(1-2αs)\r\n故相对受压区高度ξ无解，请修改参数重新计算", flex.dAlphaS));
     }
     if (byTable && table < 0) {
         errors.push_back("彻体材料组合查询不到抗压强度设置值!\n");
@@ -270,7 +270,7 @@ int CSummerInputDlg::VerifyData(CVexaParam* param, CStringArray& advice, CString
         errors.push_back("配筋失败,请修改截面尺寸!\n");
     }
     if (!noXi && flex.bIsOverRein) {
-        advice.push_back(fmt::sprintf("ξ=%.3f ＞ ξb=%.3f，超筋，不满足最大配筋率要求，\r\n请修改截面尺寸或材料。", flex.dXi,
+        advice.push_back(VexaSprintf("ξ=%.3f ＞ ξb=%.3f，超筋，不满足最大配筋率要求，\r\n请修改截面尺寸或材料。", flex.dXi,
                                       flex.dXib));
     }
     return advice.size() + errors.size() == before ? 1 : 0;

@@ -1,7 +1,7 @@
 // Result page of the lintel calculation: bars and stirrups shown and revised, areas recomputed, revisions checked.
 #include "masonry/CSummerResultDlg.h"
 
-#include <fmt/printf.h>
+#include "VexaSprintf.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -120,7 +120,7 @@ int CSummerResultDlg::OnInitDialog() {
     const int result = CVexaCaltDlg::OnInitDialog();
     CStringArray counts, diameters;
     for (int n = 0; n <= 9; ++n) {
-        counts.push_back(fmt::sprintf("%d根", n));
+        counts.push_back(VexaSprintf("%d根", n));
     }
     for (int d : kDiameters) {
         diameters.push_back(std::to_string(d));
@@ -171,9 +171,9 @@ void CSummerResultDlg::ShowGroup(int offset, const SummerBarGroup& group, double
     for (int r = 0; r < 2; ++r) {
         const RowIds& ids = kRows[r];
         const SummerBarRow& row = group.row[r];
-        SetComboBoxText(ids.num + offset, fmt::sprintf("%d根", row.nNum));
+        SetComboBoxText(ids.num + offset, VexaSprintf("%d根", row.nNum));
         SetComboBoxText(ids.dia + offset, row.nDia);
-        SetComboBoxText(ids.num2 + offset, fmt::sprintf("%d根", row.nNum2));
+        SetComboBoxText(ids.num2 + offset, VexaSprintf("%d根", row.nNum2));
         SetComboBoxText(ids.dia2 + offset, row.nDia2);
     }
     SetEditText(IDC_EDIT_BOTREQ + offset, ftos(required));

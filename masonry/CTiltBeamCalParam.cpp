@@ -1,7 +1,7 @@
 // Cantilever beam embedded in masonry: parameters, overturning, bending, shear, local compression, bars, texts and book.
 #include "masonry/CTiltBeamCalParam.h"
 
-#include <fmt/printf.h>
+#include "VexaSprintf.h"
 
 #include <algorithm>
 #include <cmath>
@@ -132,7 +132,7 @@ const char* const kNumerals[] = {"一", "二", "三", "四", "五", "六", "七"
 
 // A length in mm written in metres (at most four decimals, trailing zeros trimmed).
 std::string Metres(double mm) {
-    std::string text = fmt::sprintf("%.4f", mm / 1000.0);
+    std::string text = VexaSprintf("%.4f", mm / 1000.0);
     const auto last = text.find_last_not_of('0');
     text.erase(text[last] == '.' ? last : last + 1);
     return text == "-0" ? "0" : text;
@@ -140,9 +140,9 @@ std::string Metres(double mm) {
 
 // Bar notation of one row: "3Φ16" or "2Φ16+1Φ14".
 std::string BarText(int n1, int d1, int n2, int d2, const std::string& symbol) {
-    std::string text = fmt::sprintf("%d%s%d", n1, symbol, d1);
+    std::string text = VexaSprintf("%d%s%d", n1, symbol, d1);
     if (n2 > 0 && d2 > 0) {
-        text += fmt::sprintf("+%d%s%d", n2, symbol, d2);
+        text += VexaSprintf("+%d%s%d", n2, symbol, d2);
     }
     return text;
 }
@@ -488,13 +488,13 @@ void CTiltBeamCalParam::SelectBars() {
 // Result text and summary
 
 std::string CTiltBeamCalParam::TiltVerdictLine() const {
-    return m_bTiltOk ? fmt::sprintf("\t\tM~OV~ = %.3lfkN·m ＜ M~r~ = %.3lfkN·m,满足抗倾覆要求。\n", m_dMov, m_dMr)
-                     : fmt::sprintf("\t\tM~OV~ = %.3lfkN·m ≥ M~r~ = %.3lfkN·m,不满足抗倾覆要求。\n", m_dMov, m_dMr);
+    return m_bTiltOk ? VexaSprintf("\t\tM~OV~ = %.3lfkN·m ＜ M~r~ = %.3lfkN·m,满足抗倾覆要求。\n", m_dMov, m_dMr)
+                     : VexaSprintf("\t\tM~OV~ = %.3lfkN·m ≥ M~r~ = %.3lfkN·m,不满足抗倾覆要求。\n", m_dMov, m_dMr);
 }
 
 std::string CTiltBeamCalParam::LocalVerdictLine() const {
-    return m_bLocalOk ? fmt::sprintf("\t\tη*γ*f*A~l~ = %.3lfkN ＞ N = %.3lfkN,", m_dNu, m_dN) + "局部受压承载力满足要求。\n"
-                      : fmt::sprintf("\t\tη*γ*f*A~l~ = %.3lfkN ≤ N = %.3lfkN,", m_dNu, m_dN) + "局部受压承载力不满足要求。\n";
+    return m_bLocalOk ? VexaSprintf("\t\tη*γ*f*A~l~ = %.3lfkN ＞ N = %.3lfkN,", m_dNu, m_dN) + "局部受压承载力满足要求。\n"
+                      : VexaSprintf("\t\tη*γ*f*A~l~ = %.3lfkN ≤ N = %.3lfkN,", m_dNu, m_dN) + "局部受压承载力不满足要求。\n";
 }
 
 int CTiltBeamCalParam::WriteResult() {
@@ -503,32 +503,32 @@ int CTiltBeamCalParam::WriteResult() {
     w.WriteTitleInfo("钢筋混凝土挑梁计算书\n");
     w.WriteSectionTitle("一、构件编号: " + m_strCode);
     w.WriteSectionTitle("二、尺寸参数");
-    w.WriteText(fmt::sprintf("\t\tb = %d mm\n", m_nB));
-    w.WriteText(fmt::sprintf("\t\th~1~ = %d mm\n", m_nH1));
-    w.WriteText(fmt::sprintf("\t\th~2~ = %d mm\n", m_nH2));
-    w.WriteText(fmt::sprintf("\t\th~3~ = %d mm\n", m_nH3));
-    w.WriteText(fmt::sprintf("\t\tL = %d mm\n", m_nL));
-    w.WriteText(fmt::sprintf("\t\tL~1~ = %d mm\n", m_nL1));
+    w.WriteText(VexaSprintf("\t\tb = %d mm\n", m_nB));
+    w.WriteText(VexaSprintf("\t\th~1~ = %d mm\n", m_nH1));
+    w.WriteText(VexaSprintf("\t\th~2~ = %d mm\n", m_nH2));
+    w.WriteText(VexaSprintf("\t\th~3~ = %d mm\n", m_nH3));
+    w.WriteText(VexaSprintf("\t\tL = %d mm\n", m_nL));
+    w.WriteText(VexaSprintf("\t\tL~1~ = %d mm\n", m_nL1));
     if (m_strBeamPos == kFloor) {
-        w.WriteText(fmt::sprintf("\t\tL~W~ = %d mm\n", m_nLw));
+        w.WriteText(VexaSprintf("\t\tL~W~ = %d mm\n", m_nLw));
     }
     if (m_bHasHole) {
-        w.WriteText(fmt::sprintf("\t\tb~M~ = %d mm\n", m_nBm));
-        w.WriteText(fmt::sprintf("\t\th~M~ = %d mm\n", m_nHm));
-        w.WriteText(fmt::sprintf("\t\tD = %d mm\n", m_nD));
+        w.WriteText(VexaSprintf("\t\tb~M~ = %d mm\n", m_nBm));
+        w.WriteText(VexaSprintf("\t\th~M~ = %d mm\n", m_nHm));
+        w.WriteText(VexaSprintf("\t\tD = %d mm\n", m_nD));
     }
-    w.WriteText(fmt::sprintf("\t\tb~W~ = %d mm\n", m_nBw));
+    w.WriteText(VexaSprintf("\t\tb~W~ = %d mm\n", m_nBw));
     w.WriteSectionTitle("三、荷载参数");
-    w.WriteText(fmt::sprintf("\t\tF~k~ = %.3f kN\n", m_dFk));
-    w.WriteText(fmt::sprintf("\t\tq~k1~ = %.3f kN/m\n", m_dQk1));
-    w.WriteText(fmt::sprintf("\t\tg~k1~ = %.3f kN/m\n", m_dGk1));
-    w.WriteText(fmt::sprintf("\t\tg~k2~ = %.3f kN/m\n", m_dGk2));
+    w.WriteText(VexaSprintf("\t\tF~k~ = %.3f kN\n", m_dFk));
+    w.WriteText(VexaSprintf("\t\tq~k1~ = %.3f kN/m\n", m_dQk1));
+    w.WriteText(VexaSprintf("\t\tg~k1~ = %.3f kN/m\n", m_dGk1));
+    w.WriteText(VexaSprintf("\t\tg~k2~ = %.3f kN/m\n", m_dGk2));
     w.WriteSectionTitle("四、计算结果");
     w.WriteText(m_bIsCalTilt ? TiltVerdictLine() : "\t\t抗倾覆未进行验算!\n");
-    w.WriteText(m_bIsCalFlexNormal ? fmt::sprintf("\t\tA~S~ = %s mm$2$\n", ftosp(m_dAsReq, 0, 0, 0))
+    w.WriteText(m_bIsCalFlexNormal ? VexaSprintf("\t\tA~S~ = %s mm$2$\n", ftosp(m_dAsReq, 0, 0, 0))
                                    : "\t\t正截面受弯承载力未进行计算!\n");
     w.WriteText(m_bIsCalFlexOblique
-                    ? fmt::sprintf("\t\tA~Sv~ = %s mm$2$\n", ftosp(m_dAsvReq * m_nStirrupDis / 1000.0, 0, 0, 0))
+                    ? VexaSprintf("\t\tA~Sv~ = %s mm$2$\n", ftosp(m_dAsvReq * m_nStirrupDis / 1000.0, 0, 0, 0))
                     : "\t\t斜截面受剪承载力未进行计算!\n");
     w.WriteText(m_bIsCalLocalPress ? LocalVerdictLine() : "\t\t局部受压未进行验算!\n");
     return 1;
@@ -538,24 +538,24 @@ void CTiltBeamCalParam::SetCmdInfo() {
     g_VexaMainInfo.SetCurCmdType("钢筋混凝土挑梁计算\n");
     g_VexaMainInfo.SetCurCmdNumber(m_strCode);
 
-    std::string dims = fmt::sprintf("b = %d mm\n", m_nB) + fmt::sprintf("h1 = %d mm\n", m_nH1) +
-                       fmt::sprintf("h2 = %d mm\n", m_nH2) + fmt::sprintf("h3 = %d mm\n", m_nH3) +
-                       fmt::sprintf("L = %d mm\n", m_nL) + fmt::sprintf("L1 = %d mm\n", m_nL1);
+    std::string dims = VexaSprintf("b = %d mm\n", m_nB) + VexaSprintf("h1 = %d mm\n", m_nH1) +
+                       VexaSprintf("h2 = %d mm\n", m_nH2) + VexaSprintf("h3 = %d mm\n", m_nH3) +
+                       VexaSprintf("L = %d mm\n", m_nL) + VexaSprintf("L1 = %d mm\n", m_nL1);
     if (m_strBeamPos == kFloor) {
-        dims += fmt::sprintf("Lw = %d mm\n", m_nLw);
+        dims += VexaSprintf("Lw = %d mm\n", m_nLw);
     }
     if (m_bHasHole) {
-        dims += fmt::sprintf("bm = %d mm\n", m_nBm) + fmt::sprintf("hm = %d mm\n", m_nHm) +
-                fmt::sprintf("D = %d mm\n", m_nD);
+        dims += VexaSprintf("bm = %d mm\n", m_nBm) + VexaSprintf("hm = %d mm\n", m_nHm) +
+                VexaSprintf("D = %d mm\n", m_nD);
     }
-    dims += fmt::sprintf("bw = %d mm\n", m_nBw);
+    dims += VexaSprintf("bw = %d mm\n", m_nBw);
     g_VexaMainInfo.SetCurCmdDimInfo(dims);
 
     g_VexaMainInfo.SetCurCmdLoadInfo(
-        fmt::sprintf("Fk = %.3lf kN\n", m_dFk) + fmt::sprintf("qk1 = %.3lf kN/m\n", m_dQk1) +
-        fmt::sprintf("gk1 = %.3lf kN/m\n", m_dGk1) + fmt::sprintf("gk2 = %.3lf kN/m\n", m_dGk2) +
-        fmt::sprintf("γG = %.2lf\n", m_dRG) + fmt::sprintf("γQ = %.2lf\n", m_dRQ) +
-        fmt::sprintf("γw = %.2lf kN/m^3\n", m_dRW) + fmt::sprintf("γL = %.2lf kN/m^3\n", m_dRL));
+        VexaSprintf("Fk = %.3lf kN\n", m_dFk) + VexaSprintf("qk1 = %.3lf kN/m\n", m_dQk1) +
+        VexaSprintf("gk1 = %.3lf kN/m\n", m_dGk1) + VexaSprintf("gk2 = %.3lf kN/m\n", m_dGk2) +
+        VexaSprintf("γG = %.2lf\n", m_dRG) + VexaSprintf("γQ = %.2lf\n", m_dRQ) +
+        VexaSprintf("γw = %.2lf kN/m^3\n", m_dRW) + VexaSprintf("γL = %.2lf kN/m^3\n", m_dRL));
 
     std::string result;
     if (!m_bIsCalTilt) {
@@ -594,19 +594,19 @@ int CTiltBeamCalParam::WriteCalcBook() {
 
     int section = 4;  // the next numeral: 五
     if (m_bIsCalTilt) {
-        w.WriteSectionTitle(fmt::sprintf("%s、抗倾覆验算", kNumerals[section++]));
+        w.WriteSectionTitle(VexaSprintf("%s、抗倾覆验算", kNumerals[section++]));
         WriteBookOverturning(w);
     }
     if (m_bIsCalFlexNormal) {
-        w.WriteSectionTitle(fmt::sprintf("%s、正截面受弯承载力计算", kNumerals[section++]));
+        w.WriteSectionTitle(VexaSprintf("%s、正截面受弯承载力计算", kNumerals[section++]));
         WriteBookBending(w);
     }
     if (m_bIsCalFlexOblique) {
-        w.WriteSectionTitle(fmt::sprintf("%s、斜截面受剪承载力计算", kNumerals[section++]));
+        w.WriteSectionTitle(VexaSprintf("%s、斜截面受剪承载力计算", kNumerals[section++]));
         WriteBookShear(w);
     }
     if (m_bIsCalLocalPress) {
-        w.WriteSectionTitle(fmt::sprintf("%s、砌体局部受压承载力验算", kNumerals[section++]));
+        w.WriteSectionTitle(VexaSprintf("%s、砌体局部受压承载力验算", kNumerals[section++]));
         WriteBookLocalCompression(w);
     }
     return 1;
@@ -616,55 +616,55 @@ void CTiltBeamCalParam::WriteBookGeometry(CWordObject& w) const {
     const auto line = [&w](const std::string& text) { w.WriteText(text); };
     w.WriteSectionTitle("四、计算信息");
     line("\t1. 几何参数\n");
-    line(fmt::sprintf("\t\t梁宽度b = %d mm\n", m_nB));
-    line(fmt::sprintf("\t\t梁尾端高度h~1~ = %d mm\n", m_nH1));
-    line(fmt::sprintf("\t\t墙边缘处高度h~2~ = %d mm\n", m_nH2));
-    line(fmt::sprintf("\t\t梁顶端高度h~3~ = %d mm\n", m_nH3));
-    line(fmt::sprintf("\t\t挑梁类型: %s挑梁\n", m_strBeamPos));
-    line(fmt::sprintf("\t\t外挑长度L = %d mm\n", m_nL));
-    line(fmt::sprintf("\t\t埋入墙体长度L~1~ = %d mm\n", m_nL1));
+    line(VexaSprintf("\t\t梁宽度b = %d mm\n", m_nB));
+    line(VexaSprintf("\t\t梁尾端高度h~1~ = %d mm\n", m_nH1));
+    line(VexaSprintf("\t\t墙边缘处高度h~2~ = %d mm\n", m_nH2));
+    line(VexaSprintf("\t\t梁顶端高度h~3~ = %d mm\n", m_nH3));
+    line(VexaSprintf("\t\t挑梁类型: %s挑梁\n", m_strBeamPos));
+    line(VexaSprintf("\t\t外挑长度L = %d mm\n", m_nL));
+    line(VexaSprintf("\t\t埋入墙体长度L~1~ = %d mm\n", m_nL1));
     if (m_strBeamPos == kFloor) {
-        line(fmt::sprintf("\t\t挑梁上墙体高度L~W~ = %d mm\n", m_nLw));
+        line(VexaSprintf("\t\t挑梁上墙体高度L~W~ = %d mm\n", m_nLw));
     }
     if (m_bHasHole) {
-        line(fmt::sprintf("\t\t门洞宽度b~M~ = %d mm\n", m_nBm));
-        line(fmt::sprintf("\t\t门洞高度h~M~ = %d mm\n", m_nHm));
-        line(fmt::sprintf("\t\t门洞至挑梁尾端距离D = %d mm\n", m_nD));
+        line(VexaSprintf("\t\t门洞宽度b~M~ = %d mm\n", m_nBm));
+        line(VexaSprintf("\t\t门洞高度h~M~ = %d mm\n", m_nHm));
+        line(VexaSprintf("\t\t门洞至挑梁尾端距离D = %d mm\n", m_nD));
     }
-    line(fmt::sprintf("\t\t墙厚b~W~ = %d mm\n", m_nBw));
-    line(fmt::sprintf("\t\t受拉钢筋合力点到受拉边距离a~S~ = %d mm\n", m_nAs));
+    line(VexaSprintf("\t\t墙厚b~W~ = %d mm\n", m_nBw));
+    line(VexaSprintf("\t\t受拉钢筋合力点到受拉边距离a~S~ = %d mm\n", m_nAs));
     line(m_bHasColu ? "\t\t支撑处墙体类型: 有构造柱\n" : "\t\t支撑处墙体类型: 没有构造柱\n");
 
     line("\t2. 参数信息\n");
-    line(fmt::sprintf("\t\t混凝土强度等级: %s f~t~ = %.2lf N/mm$2$ f~c~ = %.2lf N/mm$2$\n", m_strConGrade,
+    line(VexaSprintf("\t\t混凝土强度等级: %s f~t~ = %.2lf N/mm$2$ f~c~ = %.2lf N/mm$2$\n", m_strConGrade,
                       CQuorConcrete::GetFt(m_strConGrade), CQuorConcrete::GetFc(m_strConGrade)));
-    line(fmt::sprintf("\t\t纵筋种类: %s f~y~ = %.2lf N/mm$2$\n", m_strPrimalGrade, CQuorSteelBar::GetFy(m_strPrimalGrade)));
-    line(fmt::sprintf("\t\t箍筋种类: %s f~yv~ = %.2lf N/mm$2$\n", m_strStirrupGrade,
+    line(VexaSprintf("\t\t纵筋种类: %s f~y~ = %.2lf N/mm$2$\n", m_strPrimalGrade, CQuorSteelBar::GetFy(m_strPrimalGrade)));
+    line(VexaSprintf("\t\t箍筋种类: %s f~yv~ = %.2lf N/mm$2$\n", m_strStirrupGrade,
                       CQuorSteelBar::GetFy(m_strStirrupGrade)));
-    line(fmt::sprintf("\t\t箍筋间距: s = %d mm\n", m_nStirrupDis));
-    line(fmt::sprintf("\t\t箍筋肢数: n = %d\n", m_nStirrupNum));
-    line(fmt::sprintf("\t\t砌体类型: %s\n", m_strStuffStype));
-    line(fmt::sprintf("\t\t砌体强度等级: %s\n", m_strStuffGrade));
-    line(fmt::sprintf("\t\t砂浆强度等级: %s\n", m_strSandGrade));
+    line(VexaSprintf("\t\t箍筋间距: s = %d mm\n", m_nStirrupDis));
+    line(VexaSprintf("\t\t箍筋肢数: n = %d\n", m_nStirrupNum));
+    line(VexaSprintf("\t\t砌体类型: %s\n", m_strStuffStype));
+    line(VexaSprintf("\t\t砌体强度等级: %s\n", m_strStuffGrade));
+    line(VexaSprintf("\t\t砂浆强度等级: %s\n", m_strSandGrade));
     if (m_nSelectCalFc == kFByTable) {
-        line(fmt::sprintf("\t\t砌体的抗压强度设计值f~C~ = %.2lf N/mm$2$\n", m_dFTable));
-        line(fmt::sprintf("\t\t砌体材料抗压强度设计值调整系数γ~a~ = %.2lf\n", m_dRedressOfF));
+        line(VexaSprintf("\t\t砌体的抗压强度设计值f~C~ = %.2lf N/mm$2$\n", m_dFTable));
+        line(VexaSprintf("\t\t砌体材料抗压强度设计值调整系数γ~a~ = %.2lf\n", m_dRedressOfF));
     } else {
-        line(fmt::sprintf("\t\t砌体的抗压强度设计值f = %.2lf MPa\n", m_dF));
+        line(VexaSprintf("\t\t砌体的抗压强度设计值f = %.2lf MPa\n", m_dF));
     }
 
     line("\t3. 荷载信息\n");
-    line(fmt::sprintf("\t\t梁端集中恒载F~k~ = %.3lf kN\n", m_dFk));
-    line(fmt::sprintf("\t\t外挑部分活载q~k1~ = %.3lf kN/m\n", m_dQk1));
-    line(fmt::sprintf("\t\t外挑部分恒载g~k1~ = %.3lf kN/m\n", m_dGk1));
-    line(fmt::sprintf("\t\t埋入部分恒载g~k2~ = %.3lf kN/m\n", m_dGk2));
-    line(fmt::sprintf("\t\t挑梁容重γ~L~ = %.2lf kN/m$3$\n", m_dRL));
-    line(fmt::sprintf("\t\t墙体容重γ~W~ = %.2lf kN/m$3$\n", m_dRW));
-    line(fmt::sprintf("\t\t恒载分项系数γ~G~ = %.2lf\n", m_dRG));
-    line(fmt::sprintf("\t\t活载分项系数γ~Q~ = %.2lf\n", m_dRQ));
+    line(VexaSprintf("\t\t梁端集中恒载F~k~ = %.3lf kN\n", m_dFk));
+    line(VexaSprintf("\t\t外挑部分活载q~k1~ = %.3lf kN/m\n", m_dQk1));
+    line(VexaSprintf("\t\t外挑部分恒载g~k1~ = %.3lf kN/m\n", m_dGk1));
+    line(VexaSprintf("\t\t埋入部分恒载g~k2~ = %.3lf kN/m\n", m_dGk2));
+    line(VexaSprintf("\t\t挑梁容重γ~L~ = %.2lf kN/m$3$\n", m_dRL));
+    line(VexaSprintf("\t\t墙体容重γ~W~ = %.2lf kN/m$3$\n", m_dRW));
+    line(VexaSprintf("\t\t恒载分项系数γ~G~ = %.2lf\n", m_dRG));
+    line(VexaSprintf("\t\t活载分项系数γ~Q~ = %.2lf\n", m_dRQ));
 
     line("\t4. 计算信息\n");
-    line(fmt::sprintf("\t\t结构重要性系数γ~O~ = %.1lf\n", m_dRO));
+    line(VexaSprintf("\t\t结构重要性系数γ~O~ = %.1lf\n", m_dRO));
 }
 
 void CTiltBeamCalParam::WriteBookOverturning(CWordObject& w) const {
@@ -674,25 +674,25 @@ void CTiltBeamCalParam::WriteBookOverturning(CWordObject& w) const {
 
     line("\t1. 计算倾覆点至墙外边缘距离\n");
     if (CPloMath::EqualMore(m_nL1, 2.2 * m_nH1)) {
-        line(fmt::sprintf("\t\t由于L~1~＞2.2h~1~,x~0~ = min(0.3h~1~,0.13L~1~) = %.3lfmm\n", m_dX0));
+        line(VexaSprintf("\t\t由于L~1~＞2.2h~1~,x~0~ = min(0.3h~1~,0.13L~1~) = %.3lfmm\n", m_dX0));
     } else {
-        line(fmt::sprintf("\t\t由于L~1~≤2.2h~1~,x~0~ = 0.13L~1~ = %.3lfmm\n", m_dX0));
+        line(VexaSprintf("\t\t由于L~1~≤2.2h~1~,x~0~ = 0.13L~1~ = %.3lfmm\n", m_dX0));
     }
     if (m_bHasColu) {
-        line(fmt::sprintf("\t\t由于有构造柱,x~0~ = 0.5*x~0~ = %.3lfmm\n", x0));
+        line(VexaSprintf("\t\t由于有构造柱,x~0~ = 0.5*x~0~ = %.3lfmm\n", x0));
     }
 
     line("\t2. 荷载计算\n");
     line("\t\tq = γ~G~*g~k1~+γ~G~*γ~L~*(h~1~+h~2~)*b/2+γ~Q~*q~k1~\n");
-    line(fmt::sprintf("\t\t  = %.2lf*%.3lf+%.2lf*%.2lf*(%s+%s)*%s/2+%.2lf*%.3lf\n", m_dRG, m_dGk1, m_dRG, m_dRL,
+    line(VexaSprintf("\t\t  = %.2lf*%.3lf+%.2lf*%.2lf*(%s+%s)*%s/2+%.2lf*%.3lf\n", m_dRG, m_dGk1, m_dRG, m_dRL,
                       Metres(m_nH1), Metres(m_nH2), Metres(m_nB), m_dRQ, m_dQk1));
-    line(fmt::sprintf("\t\t  = %.3lf kN/m\n", m_dQ1));
-    line(fmt::sprintf("\t\tp = γ~G~*F~k~ = %.3lf*%.3lf = %.3lf kN\n", m_dRG, m_dFk, m_dP1));
+    line(VexaSprintf("\t\t  = %.3lf kN/m\n", m_dQ1));
+    line(VexaSprintf("\t\tp = γ~G~*F~k~ = %.3lf*%.3lf = %.3lf kN\n", m_dRG, m_dFk, m_dP1));
 
     line("\t3. 挑梁的荷载设计值对计算倾覆点产生的倾覆力矩计算\n");
     line("\t\tM~OV~ = γ~O~*(p*(L+x~0~)+0.5*q*(L+x~0~)$2$)\n");
-    line(fmt::sprintf("\t\t   = %.2lf*(%.3lf*(%s+%s)+0.5*%.3lf*(%s+%s)$2$)\n", m_dRO, m_dP1, L, X0, m_dQ1, L, X0));
-    line(fmt::sprintf("\t\t   = %.3lf kN/m\n", m_dMov));
+    line(VexaSprintf("\t\t   = %.2lf*(%.3lf*(%s+%s)+0.5*%.3lf*(%s+%s)$2$)\n", m_dRO, m_dP1, L, X0, m_dQ1, L, X0));
+    line(VexaSprintf("\t\t   = %.3lf kN/m\n", m_dMov));
 
     line("\t4. 挑梁的抗倾覆力矩设计值M~r~计算\n");
     const bool floor = m_strBeamPos == kFloor;
@@ -711,27 +711,27 @@ void CTiltBeamCalParam::WriteBookOverturning(CWordObject& w) const {
         };
         const int c = std::clamp(m_nTiltCase, 0, 9);
         if (c == 6) {
-            line(fmt::sprintf("\t\t%s,l~3~ = L~1~-(b~M~-|D|) = %d mm\n", kRegions[c], m_nL3));
+            line(VexaSprintf("\t\t%s,l~3~ = L~1~-(b~M~-|D|) = %d mm\n", kRegions[c], m_nL3));
         } else {
-            line(fmt::sprintf("\t\t%s,l~3~ = min(L~1~,L~W~) = %d mm\n", kRegions[c], m_nL3));
+            line(VexaSprintf("\t\t%s,l~3~ = min(L~1~,L~W~) = %d mm\n", kRegions[c], m_nL3));
         }
     }
-    line(fmt::sprintf("\t\tM~r1~ = 0.5*g~k2~*(L~1~-x~0~)$2$ = 0.5*%.3lf*(%s-%s)$2$ = %.3lf kN·m\n", m_dGk2, L1, X0,
+    line(VexaSprintf("\t\tM~r1~ = 0.5*g~k2~*(L~1~-x~0~)$2$ = 0.5*%.3lf*(%s-%s)$2$ = %.3lf kN·m\n", m_dGk2, L1, X0,
                       m_dMr1));
-    line(fmt::sprintf("\t\tM~g0~ = 0.5*γ~L~*h~1~*b*(L~1~-x~0~)$2$ = 0.5*%.2lf*%s*%s*(%s-%s)$2$ = %.3lf kN·m\n", m_dRL,
+    line(VexaSprintf("\t\tM~g0~ = 0.5*γ~L~*h~1~*b*(L~1~-x~0~)$2$ = 0.5*%.2lf*%s*%s*(%s-%s)$2$ = %.3lf kN·m\n", m_dRL,
                       Metres(m_nH1), Metres(m_nB), L1, X0, m_dMg0));
     if (floor) {
         const int c = m_nTiltCase;
         const std::string Lw = Metres(m_nLw), bW = Metres(m_nBw), l3 = Metres(m_nL3);
         if (c == 6) {
-            line(fmt::sprintf("\t\tM~g1~ = 0.5*γ~W~*L~W~*b~W~*(l~3~-x~0~)$2$ = 0.5*%.2lf*%s*%s*(%s-%s)$2$ = %.3lf kN·m\n",
+            line(VexaSprintf("\t\tM~g1~ = 0.5*γ~W~*L~W~*b~W~*(l~3~-x~0~)$2$ = 0.5*%.2lf*%s*%s*(%s-%s)$2$ = %.3lf kN·m\n",
                               m_dRW, Lw, bW, l3, X0, m_dMg1));
         } else {
-            line(fmt::sprintf("\t\tM~g1~ = 0.5*γ~W~*L~W~*b~W~*(L~1~-x~0~)$2$ = 0.5*%.2lf*%s*%s*(%s-%s)$2$ = %.3lf kN·m\n",
+            line(VexaSprintf("\t\tM~g1~ = 0.5*γ~W~*L~W~*b~W~*(L~1~-x~0~)$2$ = 0.5*%.2lf*%s*%s*(%s-%s)$2$ = %.3lf kN·m\n",
                               m_dRW, Lw, bW, L1, X0, m_dMg1));
         }
         if (c == 2 || c == 4 || c == 9) {
-            line(fmt::sprintf("\t\tM~g2~ = γ~W~*l~3~*(L~W~-l~3~)*b~W~*(0.5*l~3~+L~1~-x~0~) = "
+            line(VexaSprintf("\t\tM~g2~ = γ~W~*l~3~*(L~W~-l~3~)*b~W~*(0.5*l~3~+L~1~-x~0~) = "
                               "%.2lf*%s*(%s-%s)*%s*(0.5*%s+%s-%s) = %.3lf kN·m\n",
                               m_dRW, l3, Lw, l3, bW, l3, L1, X0, m_dMg2));
         } else {
@@ -740,26 +740,26 @@ void CTiltBeamCalParam::WriteBookOverturning(CWordObject& w) const {
         if (c == 5 || c == 6 || c == 7) {
             line("\t\tM~g3~ = 0\n");
         } else {
-            line(fmt::sprintf("\t\tM~g3~ = 0.5*γ~W~*l~3~$2$*b~W~*(l~3~/3+L~1~-x~0~) = "
+            line(VexaSprintf("\t\tM~g3~ = 0.5*γ~W~*l~3~$2$*b~W~*(l~3~/3+L~1~-x~0~) = "
                               "0.5*%.2lf*%s$2$*%s*(%s/3+%s-%s) = %.3lf kN·m\n",
                               m_dRW, l3, bW, l3, L1, X0, m_dMg3));
         }
         if (c == 3 || c == 4 || c == 5) {
-            line(fmt::sprintf("\t\tM~g4~ = γ~W~*h~M~*b~M~*b~W~*(L~1~-D-0.5*b~M~-x~0~) = "
+            line(VexaSprintf("\t\tM~g4~ = γ~W~*h~M~*b~M~*b~W~*(L~1~-D-0.5*b~M~-x~0~) = "
                               "%.2lf*%s*%s*%s*(%s-%s-0.5*%s-%s) = %.3lf kN·m\n",
                               m_dRW, Metres(m_nHm), Metres(m_nBm), bW, L1, Metres(m_nD), Metres(m_nBm), X0, m_dMg4));
         } else {
             line("\t\tM~g4~ = 0\n");
         }
         line("\t\tM~r2~ = M~g0~+M~g1~+M~g2~+M~g3~-M~g4~\n");
-        line(fmt::sprintf("\t\t   = %.3lf+%.3lf+%.3lf+%.3lf-%.3lf = %.3lf kN·m\n", m_dMg0, m_dMg1, m_dMg2, m_dMg3,
+        line(VexaSprintf("\t\t   = %.3lf+%.3lf+%.3lf+%.3lf-%.3lf = %.3lf kN·m\n", m_dMg0, m_dMg1, m_dMg2, m_dMg3,
                           m_dMg4, m_dMr2));
     } else if (m_strBeamPos == kRoof) {
-        line(fmt::sprintf("\t\tM~r2~ = M~g0~ = %.3lf kN·m\n", m_dMr2));
+        line(VexaSprintf("\t\tM~r2~ = M~g0~ = %.3lf kN·m\n", m_dMr2));
     } else {
-        line(fmt::sprintf("\t\tM~r2~ = %.3lf kN·m\n", m_dMr2));
+        line(VexaSprintf("\t\tM~r2~ = %.3lf kN·m\n", m_dMr2));
     }
-    line(fmt::sprintf("\t\tM~r~ = 0.8*G~r~*(l~2~-x~0~) = 0.8*(M~r1~+M~r2~) = 0.8*(%.3lf+%.3lf) = %.3lf kN·m\n", m_dMr1,
+    line(VexaSprintf("\t\tM~r~ = 0.8*G~r~*(l~2~-x~0~) = 0.8*(M~r1~+M~r2~) = 0.8*(%.3lf+%.3lf) = %.3lf kN·m\n", m_dMr1,
                       m_dMr2, m_dMr));
 
     line("\t5. 抗倾覆验算\n");
@@ -774,24 +774,24 @@ void CTiltBeamCalParam::WriteBookBending(CWordObject& w) {
     line("\t1. 挑梁最大弯矩设计值计算\n");
     line("\t\t弯矩荷载组合1计算:\n");
     line("\t\tq~1~ = γ~G~*g~k1~+γ~G~*γ~L~*(h~1~+h~2~)*b/2+γ~Q~*q~k1~\n");
-    line(fmt::sprintf("\t\t   = %.2lf*%.3lf+%.2lf*%.2lf*(%s+%s)*%s/2+%.2lf*%.3lf = %.3lf kN/m\n", m_dRG, m_dGk1, m_dRG,
+    line(VexaSprintf("\t\t   = %.2lf*%.3lf+%.2lf*%.2lf*(%s+%s)*%s/2+%.2lf*%.3lf = %.3lf kN/m\n", m_dRG, m_dGk1, m_dRG,
                       m_dRL, h1, h2, b, m_dRQ, m_dQk1, m_dQ1));
-    line(fmt::sprintf("\t\tp~1~ = γ~G~*F~k~ = %.2lf*%.3lf = %.3lf kN\n", m_dRG, m_dFk, m_dP1));
+    line(VexaSprintf("\t\tp~1~ = γ~G~*F~k~ = %.2lf*%.3lf = %.3lf kN\n", m_dRG, m_dFk, m_dP1));
     line("\t\tM~OV1~ = γ~O~*(p~1~*(L+x~0~)+0.5*q~1~*(L+x~0~)$2$)\n");
-    line(fmt::sprintf("\t\t   = %.2lf*(%.3lf*(%s+%s)+0.5*%.3lf*(%s+%s)$2$) = %.3lf kN·m\n", m_dRO, m_dP1, L, X0, m_dQ1,
+    line(VexaSprintf("\t\t   = %.2lf*(%.3lf*(%s+%s)+0.5*%.3lf*(%s+%s)$2$) = %.3lf kN·m\n", m_dRO, m_dP1, L, X0, m_dQ1,
                       L, X0, m_dM1));
     line("\t\t弯矩荷载组合2计算:\n");
     line("\t\tq~2~ = γ~G~*g~k1~+γ~G~*γ~L~*(h~1~+h~2~)*b/2+γ~Q~*ψ~C~*q~k1~\n");
-    line(fmt::sprintf("\t\t   = 1.35*%.3lf+1.35*%.2lf*(%s+%s)*%s/2+1.4*0.7*%.3lf = %.3lf kN/m\n", m_dGk1, m_dRL, h1, h2,
+    line(VexaSprintf("\t\t   = 1.35*%.3lf+1.35*%.2lf*(%s+%s)*%s/2+1.4*0.7*%.3lf = %.3lf kN/m\n", m_dGk1, m_dRL, h1, h2,
                       b, m_dQk1, m_dQ2));
-    line(fmt::sprintf("\t\tp~2~ = γ~G~*F~k~ = 1.35*%.3lf = %.3lf kN\n", m_dFk, m_dP2));
+    line(VexaSprintf("\t\tp~2~ = γ~G~*F~k~ = 1.35*%.3lf = %.3lf kN\n", m_dFk, m_dP2));
     line("\t\tM~OV2~ = γ~O~*(p~2~*(L+x~0~)+0.5*q~2~*(L+x~0~)$2$)\n");
-    line(fmt::sprintf("\t\t   = %.2lf*(%.3lf*(%s+%s)+0.5*%.3lf*(%s+%s)$2$) = %.3lf kN·m\n", m_dRO, m_dP2, L, X0, m_dQ2,
+    line(VexaSprintf("\t\t   = %.2lf*(%.3lf*(%s+%s)+0.5*%.3lf*(%s+%s)$2$) = %.3lf kN·m\n", m_dRO, m_dP2, L, X0, m_dQ2,
                       L, X0, m_dM2));
-    line(fmt::sprintf("\t\t挑梁最大弯矩设计值: M = max(M~OV1~,M~OV2~) = %.3lf kN·m\n", m_dM));
+    line(VexaSprintf("\t\t挑梁最大弯矩设计值: M = max(M~OV1~,M~OV2~) = %.3lf kN·m\n", m_dM));
 
     const std::string symbol = PloRein::Grade2Ucode(m_strPrimalGrade);
-    const std::string bars = fmt::sprintf("\t\t实配钢筋:%s,As = %s mm$2$",
+    const std::string bars = VexaSprintf("\t\t实配钢筋:%s,As = %s mm$2$",
                                           BarText(m_nTopNum1, m_nTopDia1, m_nTopNum2, m_nTopDia2, symbol),
                                           ftosp(m_dTopArea, 0, 0, 0));
     m_pFlexNormal->WriteSingleReinSteps(2, bars, m_dTopArea);
@@ -804,20 +804,20 @@ void CTiltBeamCalParam::WriteBookShear(CWordObject& w) {
 
     line("\t1. 挑梁荷载在挑梁墙外边缘处截面产生的最大剪力计算\n");
     line("\t\t剪力荷载组合1计算:\n");
-    line(fmt::sprintf("\t\tq~1~ = %.3lf kN/m, p~1~ = %.3lf kN\n", m_dQ1, m_dP1));
+    line(VexaSprintf("\t\tq~1~ = %.3lf kN/m, p~1~ = %.3lf kN\n", m_dQ1, m_dP1));
     line("\t\tV~O1~ = γ~O~*(p~1~+q~1~L)\n");
-    line(fmt::sprintf("\t\t   = %.2lf*(%.3lf+%.3lf*%s) = %.3lf kN\n", m_dRO, m_dP1, m_dQ1, L, m_dV1));
+    line(VexaSprintf("\t\t   = %.2lf*(%.3lf+%.3lf*%s) = %.3lf kN\n", m_dRO, m_dP1, m_dQ1, L, m_dV1));
     line("\t\t剪力荷载组合2计算:\n");
-    line(fmt::sprintf("\t\tq~2~ = %.3lf kN/m, p~2~ = %.3lf kN\n", m_dQ2, m_dP2));
+    line(VexaSprintf("\t\tq~2~ = %.3lf kN/m, p~2~ = %.3lf kN\n", m_dQ2, m_dP2));
     line("\t\tV~O2~ = γ~O~*(p~2~+q~2~L)\n");
-    line(fmt::sprintf("\t\t   = %.2lf*(%.3lf+%.3lf*%s) = %.3lf kN\n", m_dRO, m_dP2, m_dQ2, L, m_dV2));
-    line(fmt::sprintf("\t\t选用最大剪力设计值: V = max(V~O1~,V~O2~) = %.3lf kN·m\n", m_dV));
+    line(VexaSprintf("\t\t   = %.2lf*(%.3lf+%.3lf*%s) = %.3lf kN\n", m_dRO, m_dP2, m_dQ2, L, m_dV2));
+    line(VexaSprintf("\t\t选用最大剪力设计值: V = max(V~O1~,V~O2~) = %.3lf kN·m\n", m_dV));
 
     // The steps at the spacing provided (the result page may have revised it).
     m_pFlexOblique->dS = m_nStirrupDis;
     const std::string stirrup =
-        fmt::sprintf("%s%d@%d", PloRein::Grade2Ucode(m_strStirrupGrade), m_nStirrupDia, m_nStirrupDis);
-    const std::string bars = fmt::sprintf("\t\t实际配置%d肢箍筋:%s , Asv/s = %s mm$2$/m", m_nStirrupNum, stirrup,
+        VexaSprintf("%s%d@%d", PloRein::Grade2Ucode(m_strStirrupGrade), m_nStirrupDia, m_nStirrupDis);
+    const std::string bars = VexaSprintf("\t\t实际配置%d肢箍筋:%s , Asv/s = %s mm$2$/m", m_nStirrupNum, stirrup,
                                           ftosp(m_dAsvProvPerM, 0, 0, 0));
     m_pFlexOblique->WriteStirrupSteps(2, bars, m_dAsvProvPerM);
     w.WriteParagraph(m_pFlexOblique->aryCaltProcess);
@@ -829,13 +829,13 @@ void CTiltBeamCalParam::WriteBookLocalCompression(CWordObject& w) const {
 
     line("\t1. 挑梁下的支撑压力计算\n");
     line("\t\tN~1~ = 2*R = 2*γ~O~*(p~1~+q~1~(L+x~0~))\n");
-    line(fmt::sprintf("\t\t   = 2*%.2lf*(%.3lf+%.3lf*(%s+%s)) = %.3lf kN\n", m_dRO, m_dP1, m_dQ1, L, X0, m_dN1));
+    line(VexaSprintf("\t\t   = 2*%.2lf*(%.3lf+%.3lf*(%s+%s)) = %.3lf kN\n", m_dRO, m_dP1, m_dQ1, L, X0, m_dN1));
     line("\t\tN~2~ = 2*R = 2*γ~O~*(p~2~+q~2~(L+x~0~))\n");
-    line(fmt::sprintf("\t\t   = 2*%.2lf*(%.3lf+%.3lf*(%s+%s)) = %.3lf kN\n", m_dRO, m_dP2, m_dQ2, L, X0, m_dN2));
-    line(fmt::sprintf("\t\t选用挑梁下最大支撑压力: N = max(N~1~,N~2~) = %.3lf kN\n", m_dN));
+    line(VexaSprintf("\t\t   = 2*%.2lf*(%.3lf+%.3lf*(%s+%s)) = %.3lf kN\n", m_dRO, m_dP2, m_dQ2, L, X0, m_dN2));
+    line(VexaSprintf("\t\t选用挑梁下最大支撑压力: N = max(N~1~,N~2~) = %.3lf kN\n", m_dN));
 
     line("\t2. 计算挑梁下砌体局部受压面积\n");
-    line(fmt::sprintf("\t\tA~l~ = 1.2*b*h~1~ = 1.2*%d*%d = %.3lf mm$2$\n", m_nB, m_nH1, m_dAl));
+    line(VexaSprintf("\t\tA~l~ = 1.2*b*h~1~ = 1.2*%d*%d = %.3lf mm$2$\n", m_nB, m_nH1, m_dAl));
 
     line("\t3. 砌体局部受压承载力验算\n");
     if (m_strWallStype == kStraightWall) {
@@ -843,13 +843,13 @@ void CTiltBeamCalParam::WriteBookLocalCompression(CWordObject& w) const {
     } else if (m_strWallStype == kTeeWall) {
         line("\t\t由于支撑在丁字墙,γ = 1.50。\n");
     }
-    line(fmt::sprintf("\t\t挑梁下砌体局部受压的压应力图形完整系数η = %.1lf。\n", m_dEta));
+    line(VexaSprintf("\t\t挑梁下砌体局部受压的压应力图形完整系数η = %.1lf。\n", m_dEta));
     if (m_bLocalOk) {
-        line(fmt::sprintf("\t\tη*γ*f*A~l~ = %.3lf*%.3lf*%.3lf*%.3lf/1000 = %.3lfkN ＞ N = %.3lfkN\n", m_dEta, m_dGamma,
+        line(VexaSprintf("\t\tη*γ*f*A~l~ = %.3lf*%.3lf*%.3lf*%.3lf/1000 = %.3lfkN ＞ N = %.3lfkN\n", m_dEta, m_dGamma,
                           m_dF, m_dAl, m_dNu, m_dN));
         line("\t\t局部受压承载力满足要求。\n");
     } else {
-        line(fmt::sprintf("\t\tη*γ*f*A~l~ = %.3lf*%.3lf*%.3lf*%.3lf/1000 = %.3lfkN ≤ N = %.3lfkN\n", m_dEta, m_dGamma,
+        line(VexaSprintf("\t\tη*γ*f*A~l~ = %.3lf*%.3lf*%.3lf*%.3lf/1000 = %.3lfkN ≤ N = %.3lfkN\n", m_dEta, m_dGamma,
                           m_dF, m_dAl, m_dNu, m_dN));
         line("\t\t局部受压承载力不满足要求。\n");
     }

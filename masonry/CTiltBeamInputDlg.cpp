@@ -1,7 +1,7 @@
 // Geometry page of the cantilever beam: controls, enabling and picture rules, range and cross-field checks.
 #include "masonry/CTiltBeamInputDlg.h"
 
-#include <fmt/printf.h>
+#include "VexaSprintf.h"
 
 #include "CPloMath.h"
 #include "masonry/CTiltBeamCalParam.h"
@@ -192,11 +192,11 @@ int CTiltBeamInputDlg::VerifyData(CVexaParam* param, CStringArray& advice, CStri
         const CStlcnFlexNormalParam& flex = trial.FlexNormal();
         const double alphaS = flex.CalcAlphaS();
         if (CPloMath::More(alphaS, 0.5)) {
-            errors.push_back(fmt::sprintf("因αs=%.3f ξ=1-sqrt(1-2αs)\r\n故相对受压区高度ξ无解，请修改参数重新计算", alphaS));
+            errors.push_back(VexaSprintf("因αs=%.3f ξ=1-sqrt(1-2αs)\r\n故相对受压区高度ξ无解，请修改参数重新计算", alphaS));
             ok = 0;
         }
         if (flex.bIsOverRein) {
-            advice.push_back(fmt::sprintf("ξ=%.3f ＞ ξb=%.3f，超筋，不满足最大配筋率要求，\r\n请修改截面尺寸或材料。",
+            advice.push_back(VexaSprintf("ξ=%.3f ＞ ξb=%.3f，超筋，不满足最大配筋率要求，\r\n请修改截面尺寸或材料。",
                                           flex.dXi, flex.dXib));
             ok = 0;
         }

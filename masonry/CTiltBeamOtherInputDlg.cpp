@@ -1,7 +1,7 @@
 // Loads and materials page of the cantilever beam: lists, strength mode, the cover rule, range and strength checks.
 #include "masonry/CTiltBeamOtherInputDlg.h"
 
-#include <fmt/printf.h>
+#include "VexaSprintf.h"
 
 #include "CQuorConcrete.h"
 #include "CQuorSteelBar.h"
@@ -206,11 +206,11 @@ int CTiltBeamOtherInputDlg::VerifyData(CVexaParam* param, CStringArray& /*advice
     int ok = 1;
     // A grade without a design strength would enter the design as fy = 0.
     if (!(CQuorSteelBar::GetFy(p->m_strPrimalGrade) > 0)) {
-        errors.push_back(fmt::sprintf("纵筋种类%s没有强度设计值，请重新选择!\n", p->m_strPrimalGrade));
+        errors.push_back(VexaSprintf("纵筋种类%s没有强度设计值，请重新选择!\n", p->m_strPrimalGrade));
         ok = 0;
     }
     if (!(CQuorSteelBar::GetFy(p->m_strStirrupGrade) > 0)) {
-        errors.push_back(fmt::sprintf("箍筋种类%s没有强度设计值，请重新选择!\n", p->m_strStirrupGrade));
+        errors.push_back(VexaSprintf("箍筋种类%s没有强度设计值，请重新选择!\n", p->m_strStirrupGrade));
         ok = 0;
     }
     if (p->m_nSelectCalFc == P::kFByTable && !p->HasMasonryStrength()) {

@@ -4,7 +4,7 @@
 #include <array>
 #include <cmath>
 
-#include <fmt/printf.h>
+#include "VexaSprintf.h"
 
 #include "CPloMath.h"
 #include "CQuorConcrete.h"
@@ -169,16 +169,16 @@ int CPegIntensionParam::DoCalculate() {
         CheckGradeLimits(m_strConcreteLevel);
         if (m_strCalKind == kCharacteristic) {
             const double Ra = ComputeCharacteristicCapacity();
-            m_strResult = fmt::sprintf("单桩竖向承载力特征值Ra = %.2lfkN\n", Ra);
+            m_strResult = VexaSprintf("单桩竖向承载力特征值Ra = %.2lfkN\n", Ra);
         } else {
             const double Q = ComputeDesignCapacity();
-            m_strResult = fmt::sprintf("单桩竖向承载力设计值Q = %.2lfkN\n", Q);
+            m_strResult = VexaSprintf("单桩竖向承载力设计值Q = %.2lfkN\n", Q);
         }
     } else {
         const std::string grade = SelectConcreteGrade();
         m_strConcreteLevel = grade;
         m_dFc = CQuorConcrete::GetFc(grade);
-        m_strResult = fmt::sprintf("桩身混凝土强度等级为%s\n", grade);
+        m_strResult = VexaSprintf("桩身混凝土强度等级为%s\n", grade);
         if (grade == kBeyondC80) {
             m_bGradeOk = 0;
             m_strGradeMessage = kBeyondC80Message;
@@ -289,23 +289,23 @@ double CPegIntensionParam::ComputeShaftArea() {
     if (!IsPrestressed()) {
         if (IsRound()) {
             Ap = kPi * b * b / 4;
-            m_strStep += fmt::sprintf("\t  A~p~=π*d$2$/4=3.14*%.lf$2$/4=%.lfmm$2$\n", b, Ap);
+            m_strStep += VexaSprintf("\t  A~p~=π*d$2$/4=3.14*%.lf$2$/4=%.lfmm$2$\n", b, Ap);
         } else {
             Ap = b * h;
-            m_strStep += fmt::sprintf("\t  A~p~=b*h=%.lf*%.lf=%.lfmm$2$\n", b, h, Ap);
+            m_strStep += VexaSprintf("\t  A~p~=b*h=%.lf*%.lf=%.lfmm$2$\n", b, h, Ap);
         }
     } else if (IsRound()) {
         const double d = b;
         const double d2 = d - 2 * t;
         if (CPloMath::EqualMore(d2, 0, kEps)) {
             Ap = kPi * (d * d / 4 - d2 * d2 / 4);
-            m_strStep += fmt::sprintf(
+            m_strStep += VexaSprintf(
                 "\t  内径 d2=d-2*t=%.lf-2*%.lf=%.lfmm\n\t  A~p~=π*(d$2$/4-d2$2$/4)=3.14*(%.lf$2$/4-%.lf$2$/4)=%.lfmm$2$\n",
                 d, t, d2, d, d2, Ap);
         }
     } else {
         Ap = b * h - (b - 2 * t) * (h - 2 * t);
-        m_strStep += fmt::sprintf(
+        m_strStep += VexaSprintf(
             "\t  A~p~=b*h-(b-2*t)*(h-2*t)=%.lf*%.lf-(%.lf-2*%.lf)*(%.lf-2*%.lf)=%.lfmm$2$\n", b, h, b, t, h, t, Ap);
     }
     m_dAp = Ap;
@@ -322,13 +322,13 @@ double CPegIntensionParam::ComputeDesignCapacity() {
         // GB 50007-2011 8.5.11 with the prestress deduction of a prestressed pile.
         const double sigma_pc = m_dopc;
         Q = (Ap * fc * psi_c - 0.34 * Ap * sigma_pc) / 1000;
-        m_strStep += fmt::sprintf(
+        m_strStep += VexaSprintf(
             "\t  Q ≤ A~p~*fc*ψc - 0.34*A~p~*σ~pc~ = (%.lf*%.2lf*%.2lf-0.34*%.lf*%.lf)/1000=%.2lfkN\n", Ap, fc, psi_c,
             Ap, sigma_pc, Q);
     } else {
         // GB 50007-2011 8.5.11: Q ≤ Ap·fc·ψc.
         Q = Ap * fc * psi_c / 1000;
-        m_strStep += fmt::sprintf("\t  Q ≤ A~p~*fc*ψc= %.lf*%.2lf*%.2lf/1000=%.2lfkN\n", Ap, fc, psi_c, Q);
+        m_strStep += VexaSprintf("\t  Q ≤ A~p~*fc*ψc= %.lf*%.2lf*%.2lf/1000=%.2lfkN\n", Ap, fc, psi_c, Q);
     }
     m_dFc = fc;
     m_dQ = Q;
@@ -342,7 +342,7 @@ double CPegIntensionParam::ComputeCharacteristicCapacity() {
     double Ra = 0;
     if (!CPloMath::IsZero(gamma_z, kEps)) {
         Ra = Q / gamma_z;
-        m_strStep += fmt::sprintf("\t  Ra=Q/γz=%.2lf/%.2lf=%.2lfkN", Q, gamma_z, Ra);
+        m_strStep += VexaSprintf("\t  Ra=Q/γz=%.2lf/%.2lf=%.2lfkN", Q, gamma_z, Ra);
     }
     m_dRaCalc = Ra;
     return Ra;
@@ -360,7 +360,7 @@ double CPegIntensionParam::ComputeRequiredFc() {
         const double Ra = m_dRa;
         Q = gamma_z * Ra;
         m_strStep += "\t2.计算单桩竖向承载力设计值\n";
-        m_strStep += fmt::sprintf("\t  Q=γz*Ra=%.2lf*%.2lf=%.2lf\n", gamma_z, Ra, Q);
+        m_strStep += VexaSprintf("\t  Q=γz*Ra=%.2lf*%.2lf=%.2lf\n", gamma_z, Ra, Q);
         m_strStep += "\t3.计算桩身混凝土强度等级\n";
     }
     double fc = 0;
@@ -370,14 +370,14 @@ double CPegIntensionParam::ComputeRequiredFc() {
         if (!zero) {
             fc = (0.34 * Ap * sigma_pc + 1000 * Q) / (Ap * psi_c);
         }
-        m_strStep += fmt::sprintf(
+        m_strStep += VexaSprintf(
             "\t  Q ≤ A~p~*fc*ψc-0.34*A~p~*σ~pc~\n\t  fc=(Q+0.34*A~p~*σ~pc~)/(A~p~*ψc)=(%.2lf+0.34*%.lf*%.lf)/(%.lf*%.2lf)=%.2lfN/mm$2$\n",
             1000 * Q, Ap, sigma_pc, Ap, psi_c, fc);
     } else {
         if (!zero) {
             fc = 1000 * Q / (Ap * psi_c);
         }
-        m_strStep += fmt::sprintf("\t  Q ≤ A~p~*fc*ψc\n\t  fc=Q/(A~p~*ψc)=%.2lf/(%.lf*%.2lf)=%.2lfN/mm$2$\n", 1000 * Q, Ap,
+        m_strStep += VexaSprintf("\t  Q ≤ A~p~*fc*ψc\n\t  fc=Q/(A~p~*ψc)=%.2lf/(%.lf*%.2lf)=%.2lfN/mm$2$\n", 1000 * Q, Ap,
                                   psi_c, fc);
     }
     m_dQ = Q;
@@ -397,10 +397,10 @@ std::string CPegIntensionParam::SelectConcreteGrade() {
     }
     const MinimumGrade& minimum = MinimumOf(m_nPegStyle);
     if (CPloMath::EqualLess(fc_req, minimum.fc, kEps)) {
-        m_strStep += fmt::sprintf(minimum.raiseText, grade);
+        m_strStep += VexaSprintf(minimum.raiseText, grade);
         grade = minimum.grade;
     } else {
-        m_strStep += fmt::sprintf(
+        m_strStep += VexaSprintf(
             "\t由《混凝土规范》表4.1.4得桩身混凝土强度等级为%s,\t\n不小于规范要求的桩身混凝土强度最低等级，故桩身混凝土强度等级取%s\n",
             grade, grade);
     }
@@ -431,21 +431,21 @@ int CPegIntensionParam::WriteResult() {
     doc.WriteSectionTitle("一、构件编号: " + m_strNumber);
     doc.WriteSectionTitle("二、尺寸参数\n");
     if (IsRound()) {
-        doc.WriteText(fmt::sprintf("\t  d=%.lfmm\n", m_dDia));
+        doc.WriteText(VexaSprintf("\t  d=%.lfmm\n", m_dDia));
     } else {
-        doc.WriteText(fmt::sprintf("\t  b=%.lfmm\n", m_dDia));
-        doc.WriteText(fmt::sprintf("\t  h=%.lfmm\n", m_dh));
+        doc.WriteText(VexaSprintf("\t  b=%.lfmm\n", m_dDia));
+        doc.WriteText(VexaSprintf("\t  h=%.lfmm\n", m_dh));
     }
     doc.WriteSectionTitle("三、荷载参数\n");
     if (IsGradeKnown()) {
-        doc.WriteText(fmt::sprintf("\t  混凝土等级: %s\n", m_strConcreteLevel));
+        doc.WriteText(VexaSprintf("\t  混凝土等级: %s\n", m_strConcreteLevel));
     } else {
-        doc.WriteText(fmt::sprintf("\t  Ra=%.2lfkN\n", m_dRa));
+        doc.WriteText(VexaSprintf("\t  Ra=%.2lfkN\n", m_dRa));
         if (m_strKnownCondition == kCharacteristic) {
-            doc.WriteText(fmt::sprintf("\t  γz =%.2lf\n", m_drz));
+            doc.WriteText(VexaSprintf("\t  γz =%.2lf\n", m_drz));
         }
         if (IsPrestressed()) {
-            doc.WriteText(fmt::sprintf("\t  σ~pc~ =%.2lfN/mm$2$\n", m_dopc));
+            doc.WriteText(VexaSprintf("\t  σ~pc~ =%.2lfN/mm$2$\n", m_dopc));
         }
     }
     doc.WriteSectionTitle("四、计算结果\n");
@@ -463,26 +463,26 @@ int CPegIntensionParam::WriteCalcBook() {
     doc.WriteText("\t《建筑地基基础设计规范》 (GB 50007-2011)\n");
 
     doc.WriteSectionTitle("三、计算信息:\n");
-    doc.WriteText(fmt::sprintf("\t1.计算类型: 已知“%s”,计算“%s”\n", m_strKnownCondition, m_strCalKind));
+    doc.WriteText(VexaSprintf("\t1.计算类型: 已知“%s”,计算“%s”\n", m_strKnownCondition, m_strCalKind));
     doc.WriteText("\t2.桩类型: " + PegStyleName() + "\n");
     doc.WriteText(IsRound() ? "\t3.桩截面类型: 圆桩\n" : "\t3.桩截面类型: 方桩\n");
     doc.WriteText("\t4.尺寸信息\n");
     if (IsRound()) {
-        doc.WriteText(fmt::sprintf("\t  桩身直径 d=%.lfmm\n", m_dDia));
+        doc.WriteText(VexaSprintf("\t  桩身直径 d=%.lfmm\n", m_dDia));
     } else {
-        doc.WriteText(fmt::sprintf("\t  桩身截面宽度 b=%.lfmm\n", m_dDia));
-        doc.WriteText(fmt::sprintf("\t  桩身截面高度 h=%.lfmm\n", m_dh));
+        doc.WriteText(VexaSprintf("\t  桩身截面宽度 b=%.lfmm\n", m_dDia));
+        doc.WriteText(VexaSprintf("\t  桩身截面高度 h=%.lfmm\n", m_dh));
     }
     if (IsPrestressed()) {
-        doc.WriteText(fmt::sprintf("\t  壁厚 t=%.lfmm\n", m_dt));
+        doc.WriteText(VexaSprintf("\t  壁厚 t=%.lfmm\n", m_dt));
     }
-    const std::string psiLine = fmt::sprintf("\t  工作条件系数 ψc=%.2lf\n", m_dWorkCondition);
-    const std::string sigmaLine = fmt::sprintf("\t  桩身截面混凝土有效预加应力 σ~pc~ =%.2lfN/mm$2$\n", m_dopc);
+    const std::string psiLine = VexaSprintf("\t  工作条件系数 ψc=%.2lf\n", m_dWorkCondition);
+    const std::string sigmaLine = VexaSprintf("\t  桩身截面混凝土有效预加应力 σ~pc~ =%.2lfN/mm$2$\n", m_dopc);
     const std::string rzLine =
-        fmt::sprintf("\t  单桩竖向承载力设计值Q与单桩竖向承载力特征值Ra的比值 γz =%.2lf\n", m_drz);
+        VexaSprintf("\t  单桩竖向承载力设计值Q与单桩竖向承载力特征值Ra的比值 γz =%.2lf\n", m_drz);
     if (IsGradeKnown()) {
         doc.WriteText("\t5.材料信息\n");
-        doc.WriteText(fmt::sprintf("\t  混凝土等级: %s   fc=%.2lfN/mm$2$\n", m_strConcreteLevel,
+        doc.WriteText(VexaSprintf("\t  混凝土等级: %s   fc=%.2lfN/mm$2$\n", m_strConcreteLevel,
                                    CQuorConcrete::GetFc(m_strConcreteLevel)));
         doc.WriteText("\t6.设计信息\n");
         doc.WriteText(psiLine);
@@ -495,10 +495,10 @@ int CPegIntensionParam::WriteCalcBook() {
     } else {
         doc.WriteText("\t5.受力信息\n");
         if (m_strKnownCondition == kCharacteristic) {
-            doc.WriteText(fmt::sprintf("\t  单桩竖向承载力特征值 Ra=%.2lfkN\n", m_dRa));
+            doc.WriteText(VexaSprintf("\t  单桩竖向承载力特征值 Ra=%.2lfkN\n", m_dRa));
             doc.WriteText(rzLine);
         } else {
-            doc.WriteText(fmt::sprintf("\t  单桩竖向承载力设计值 Ra=%.2lfkN\n", m_dRa));
+            doc.WriteText(VexaSprintf("\t  单桩竖向承载力设计值 Ra=%.2lfkN\n", m_dRa));
         }
         doc.WriteText("\t6.设计信息\n");
         doc.WriteText(psiLine);
@@ -516,21 +516,21 @@ void CPegIntensionParam::SetCmdInfo() {
     g_VexaMainInfo.SetCurCmdType("桩身强度计算");
     g_VexaMainInfo.SetCurCmdNumber(m_strNumber);
     if (IsRound()) {
-        g_VexaMainInfo.SetCurCmdDimInfo(fmt::sprintf("d=%.lfmm\n", m_dDia));
+        g_VexaMainInfo.SetCurCmdDimInfo(VexaSprintf("d=%.lfmm\n", m_dDia));
     } else {
-        g_VexaMainInfo.SetCurCmdDimInfo(fmt::sprintf("b=%.lfmm\nh=%.lfmm", m_dDia, m_dh));
+        g_VexaMainInfo.SetCurCmdDimInfo(VexaSprintf("b=%.lfmm\nh=%.lfmm", m_dDia, m_dh));
     }
     std::string load;
     if (IsGradeKnown()) {
-        load = fmt::sprintf("混凝土等级: %s\n", m_strConcreteLevel);
+        load = VexaSprintf("混凝土等级: %s\n", m_strConcreteLevel);
     } else {
         if (m_strKnownCondition == kCharacteristic) {
-            load = fmt::sprintf("Ra=%.2lfkN\nγz =%.2lf\n", m_dRa, m_drz);
+            load = VexaSprintf("Ra=%.2lfkN\nγz =%.2lf\n", m_dRa, m_drz);
         } else {
-            load = fmt::sprintf("Ra=%.2lfkN\n", m_dRa);
+            load = VexaSprintf("Ra=%.2lfkN\n", m_dRa);
         }
         if (IsPrestressed()) {
-            load += fmt::sprintf("σ~pc~ =%.2lfN/mm$2$\n", m_dopc);
+            load += VexaSprintf("σ~pc~ =%.2lfN/mm$2$\n", m_dopc);
         }
     }
     g_VexaMainInfo.SetCurCmdLoadInfo(load);

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include <fmt/printf.h>
+#include "VexaSprintf.h"
 
 #include "CPloMath.h"
 #include "CQuorConcrete.h"
@@ -21,7 +21,7 @@ std::string Num(double value) { return CVexaParam::ftoa3(value); }
 
 // εcu needs five decimals (0.0033, 0.00325 …); trailing zeros trimmed.
 std::string StrainText(double value) {
-    std::string text = fmt::sprintf("%.5f", value);
+    std::string text = VexaSprintf("%.5f", value);
     const auto last = text.find_last_not_of('0');
     text.erase(text[last] == '.' ? last : last + 1);
     return text;
@@ -123,51 +123,51 @@ void CStlcnFlexNormalParam::WriteSingleReinSteps(int nFirstStep, const std::stri
     const double fy = CQuorSteelBar::GetFy(strSteelBarGradePl);
     const double As = CalcSingleReinAs();
 
-    out.push_back(fmt::sprintf("\t%d.计算截面有效高度", step++));
-    out.push_back(fmt::sprintf("\t\tho=h-as=%s-%s=%smm", Num(dH), Num(dAsPl), Num(dHo)));
+    out.push_back(VexaSprintf("\t%d.计算截面有效高度", step++));
+    out.push_back(VexaSprintf("\t\tho=h-as=%s-%s=%smm", Num(dH), Num(dAsPl), Num(dHo)));
 
-    out.push_back(fmt::sprintf("\t%d.计算相对界限受压区高度", step++));
-    out.push_back(fmt::sprintf("\t\tξb=β1/(1+fy/(Es*εcu))=%s/(1+%s/(%s*%s))=%s",
+    out.push_back(VexaSprintf("\t%d.计算相对界限受压区高度", step++));
+    out.push_back(VexaSprintf("\t\tξb=β1/(1+fy/(Es*εcu))=%s/(1+%s/(%s*%s))=%s",
                                Num(CQuorConcrete::GetBeta1(strConcreteGrade)), Num(fy),
                                Num(CQuorSteelBar::GetEs(strSteelBarGradePl)),
                                StrainText(CQuorConcrete::GetEcu(strConcreteGrade)), Num(dXib)));
 
-    out.push_back(fmt::sprintf("\t%d.确定计算系数", step++));
+    out.push_back(VexaSprintf("\t%d.确定计算系数", step++));
     out.push_back("\t\tγo*M≤α1*fc*b*x*(ho-x/2)\t\t混规(6.2.10-1)");
-    out.push_back(fmt::sprintf("\t\tαs=γo*M/(α1*fc*b*ho$2$)=%s*%s×10$6$/(%s*%s*%s*%s$2$)=%s", Num(dGo), Num(dM), alpha1,
+    out.push_back(VexaSprintf("\t\tαs=γo*M/(α1*fc*b*ho$2$)=%s*%s×10$6$/(%s*%s*%s*%s$2$)=%s", Num(dGo), Num(dM), alpha1,
                                Num(fc), Num(dB), Num(dHo), Num(dAlphaS)));
 
-    out.push_back(fmt::sprintf("\t%d.计算相对受压区高度", step++));
+    out.push_back(VexaSprintf("\t%d.计算相对受压区高度", step++));
     if (CPloMath::EqualMore(dAlphaS, 0.5, kEps)) {
-        out.push_back(fmt::sprintf("\t\tαs=%s≥0.5,ξ=1-sqrt(1-2αs)无解,取ξ=1", Num(dAlphaS)));
+        out.push_back(VexaSprintf("\t\tαs=%s≥0.5,ξ=1-sqrt(1-2αs)无解,取ξ=1", Num(dAlphaS)));
     } else {
-        out.push_back(fmt::sprintf("\t\tξ=1-sqrt(1-2αs)=1-sqrt(1-2*%s)=%s", Num(dAlphaS), Num(dXi)));
+        out.push_back(VexaSprintf("\t\tξ=1-sqrt(1-2αs)=1-sqrt(1-2*%s)=%s", Num(dAlphaS), Num(dXi)));
     }
     if (bIsOverRein) {
-        out.push_back(fmt::sprintf("\t\tξ=%s＞ξb=%s,不满足要求。", Num(dXi), Num(dXib)));
+        out.push_back(VexaSprintf("\t\tξ=%s＞ξb=%s,不满足要求。", Num(dXi), Num(dXib)));
         out.push_back("\t\t超筋，不满足最大配筋率要求");
     } else {
-        out.push_back(fmt::sprintf("\t\tξ=%s≤ξb=%s,满足要求。", Num(dXi), Num(dXib)));
+        out.push_back(VexaSprintf("\t\tξ=%s≤ξb=%s,满足要求。", Num(dXi), Num(dXib)));
     }
 
-    out.push_back(fmt::sprintf("\t%d.计算纵向受拉筋面积", step++));
+    out.push_back(VexaSprintf("\t%d.计算纵向受拉筋面积", step++));
     out.push_back("\t\tα1*fc*b*x=fy*As\t\t混规(6.2.10-2)");
-    out.push_back(fmt::sprintf("\t\tAs=α1*fc*b*ho*ξ/fy=%s*%s*%s*%s*%s/%s=%smm$2$", alpha1, Num(fc), Num(dB), Num(dHo),
+    out.push_back(VexaSprintf("\t\tAs=α1*fc*b*ho*ξ/fy=%s*%s*%s*%s*%s/%s=%smm$2$", alpha1, Num(fc), Num(dB), Num(dHo),
                                Num(dXi), Num(fy), Num(As)));
     if (!strBarText.empty()) {
         out.push_back(strBarText);
     }
 
-    out.push_back(fmt::sprintf("\t%d.验算最小配筋率", step++));
+    out.push_back(VexaSprintf("\t%d.验算最小配筋率", step++));
     const double tested = (!strBarText.empty() && dProvidedArea > 0.0) ? dProvidedArea : As;
     const double area = dB * dH;
     const double rho = area > 0.0 ? tested / area : 0.0;
-    out.push_back(fmt::sprintf("\t\tρ=As/(b*h)=%s/(%s*%s)=%s％", Num(tested), Num(dB), Num(dH), Num(rho * 100.0)));
+    out.push_back(VexaSprintf("\t\tρ=As/(b*h)=%s/(%s*%s)=%s％", Num(tested), Num(dB), Num(dH), Num(rho * 100.0)));
     if (bIsAutoCalt) {
-        out.push_back(fmt::sprintf("\t\tρmin=max(0.200,45*ft/fy)=max(0.200,45*%s/%s)=%s％\t\t混规(8.5.1)", Num(ft), Num(fy),
+        out.push_back(VexaSprintf("\t\tρmin=max(0.200,45*ft/fy)=max(0.200,45*%s/%s)=%s％\t\t混规(8.5.1)", Num(ft), Num(fy),
                                    Num(dRhoMin * 100.0)));
     } else {
-        out.push_back(fmt::sprintf("\t\tρmin=%s％", Num(dRhoMin * 100.0)));
+        out.push_back(VexaSprintf("\t\tρmin=%s％", Num(dRhoMin * 100.0)));
     }
     if (CPloMath::EqualMore(rho, dRhoMin, kEps)) {
         out.push_back(std::string("\t\t") + kMinRatioOk);

@@ -1,7 +1,7 @@
 // Steel-reinforced-concrete beam (command GHL): inputs, the JGJ 138-2001 and YB 9082-97 checks, books and summary.
 #include "CSteelBeamCalParam.h"
 
-#include <fmt/printf.h>
+#include "VexaSprintf.h"
 
 #include <algorithm>
 #include <cmath>
@@ -167,7 +167,7 @@ std::string Small(double value) {
     if (value == 0 || std::fabs(value) >= 0.1) {
         return F(value);
     }
-    std::string text = fmt::sprintf("%.4g", value);
+    std::string text = VexaSprintf("%.4g", value);
     if (text.find('e') != std::string::npos) {
         return F(value);
     }
@@ -175,7 +175,7 @@ std::string Small(double value) {
 }
 
 // A flexural stiffness (N·mm²): whole numbers, its decimals lie below the precision of a double.
-std::string Stiffness(double value) { return fmt::sprintf("%.0f", value); }
+std::string Stiffness(double value) { return VexaSprintf("%.0f", value); }
 
 // kN·m of a moment in N·mm.
 double KNm(double nmm) { return nmm / 1e6; }
@@ -342,7 +342,7 @@ int CSteelBeamCalParam::CheckInput(CStringArray& errors) const {
                 {m_nN4, m_nD4, "上二纵筋根数n4i", "上二纵筋直径d4i"}};
     for (const auto& row : rows) {
         if (row.n > 0 && row.d <= 0) {
-            errors.push_back(fmt::sprintf("%s大于0时，%s必须大于0", row.count, row.dia));
+            errors.push_back(VexaSprintf("%s大于0时，%s必须大于0", row.count, row.dia));
         }
     }
     if (CVexaParam::GetFa(m_strGraSteel, std::max(tw, tf)) <= 0 || CQuorConcrete::GetFc(m_strGraCon) <= 0 ||
@@ -651,9 +651,9 @@ void CSteelBeamCalParam::YbCrack() {
 // Result text, summary and book
 
 std::string CSteelBeamCalParam::DimensionText(const char* stlFormatB, const char* stlFormatH) const {
-    return fmt::sprintf("b=%dmm\n", m_nB) + fmt::sprintf("h=%dmm\n", m_nH) + fmt::sprintf(stlFormatB, F(m_dStlB)) +
-           fmt::sprintf(stlFormatH, F(m_dStlH)) + fmt::sprintf("tw=%smm\n", F(m_dStlTw)) +
-           fmt::sprintf("tf=%smm\n", F(m_dStlTf));
+    return VexaSprintf("b=%dmm\n", m_nB) + VexaSprintf("h=%dmm\n", m_nH) + VexaSprintf(stlFormatB, F(m_dStlB)) +
+           VexaSprintf(stlFormatH, F(m_dStlH)) + VexaSprintf("tw=%smm\n", F(m_dStlTw)) +
+           VexaSprintf("tf=%smm\n", F(m_dStlTf));
 }
 
 int CSteelBeamCalParam::WriteResult() {
@@ -662,12 +662,12 @@ int CSteelBeamCalParam::WriteResult() {
     w.WriteTitleInfo("钢骨混凝土梁计算书\n");
     w.WriteSectionTitle("一、构件编号: " + m_strBeamCode + "\n");
     w.WriteSectionTitle("二、梁截面尺寸参数");
-    w.WriteText(fmt::sprintf("\t\tb=%dmm\n", m_nB) + fmt::sprintf("\t\th=%dmm\n", m_nH) +
-                fmt::sprintf("\t\tStlb=%smm\n", F(m_dStlB)) + fmt::sprintf("\t\tStlh=%smm\n", F(m_dStlH)) +
-                fmt::sprintf("\t\ttw=%smm\n", F(m_dStlTw)) + fmt::sprintf("\t\ttf=%smm\n", F(m_dStlTf)));
+    w.WriteText(VexaSprintf("\t\tb=%dmm\n", m_nB) + VexaSprintf("\t\th=%dmm\n", m_nH) +
+                VexaSprintf("\t\tStlb=%smm\n", F(m_dStlB)) + VexaSprintf("\t\tStlh=%smm\n", F(m_dStlH)) +
+                VexaSprintf("\t\ttw=%smm\n", F(m_dStlTw)) + VexaSprintf("\t\ttf=%smm\n", F(m_dStlTf)));
     w.WriteSectionTitle("三、荷载参数");
-    w.WriteText(fmt::sprintf("\t\t梁截面弯矩设计值M=%dkN.m\n", m_nM) + fmt::sprintf("\t\t梁截面剪力设计值Vb=%dkN/m\n", m_nVb) +
-                fmt::sprintf("\t\tMgk=%dkN.m\n", m_nMgk) + fmt::sprintf("\t\tMqk=%dkN.m\n", m_nMqk));
+    w.WriteText(VexaSprintf("\t\t梁截面弯矩设计值M=%dkN.m\n", m_nM) + VexaSprintf("\t\t梁截面剪力设计值Vb=%dkN/m\n", m_nVb) +
+                VexaSprintf("\t\tMgk=%dkN.m\n", m_nMgk) + VexaSprintf("\t\tMqk=%dkN.m\n", m_nMqk));
     w.WriteSectionTitle("四、计算结果");
     w.WriteText("\t\t" + m_strNormalResult + "！\n" + "\t\t" + m_strShearCompResult + "！\n" + "\t\t" +
                 m_strDeflectionResult + "！\n" + "\t\t" + m_strCrackResult + "！\n");
@@ -678,9 +678,9 @@ void CSteelBeamCalParam::SetCmdInfo() {
     g_VexaMainInfo.SetCurCmdType("钢骨混凝土梁计算\n");
     g_VexaMainInfo.SetCurCmdNumber(m_strBeamCode);
     g_VexaMainInfo.SetCurCmdDimInfo(DimensionText("Stlb=%s mm\n", "Stlh=%s mm\n"));
-    g_VexaMainInfo.SetCurCmdLoadInfo(fmt::sprintf("梁截面弯矩设计值M=%dkN.m\n", m_nM) +
-                                     fmt::sprintf("梁截面剪力设计值Vb=%dkN/m\n", m_nVb) +
-                                     fmt::sprintf("Mgk=%dkN.m\n", m_nMgk) + fmt::sprintf("Mqk=%dkN.m\n", m_nMqk));
+    g_VexaMainInfo.SetCurCmdLoadInfo(VexaSprintf("梁截面弯矩设计值M=%dkN.m\n", m_nM) +
+                                     VexaSprintf("梁截面剪力设计值Vb=%dkN/m\n", m_nVb) +
+                                     VexaSprintf("Mgk=%dkN.m\n", m_nMgk) + VexaSprintf("Mqk=%dkN.m\n", m_nMqk));
     g_VexaMainInfo.SetCurCmdResultInfo(m_strNormalResult + "\n" + m_strShearCompResult + "\n" +
                                        m_strDeflectionResult + "\n" + m_strCrackResult + "\n");
     g_VexaMainInfo.SetCurCmdBPrint(1);
@@ -711,36 +711,36 @@ void CSteelBeamCalParam::WriteBookInput(CWordObject& w) {
     w.WriteSectionTitle("四、计算信息:");
     std::string t;
     t += "\t1. 几何参数\n";
-    t += fmt::sprintf("\t\t梁截面宽度b=%dmm\n", m_nB);
-    t += fmt::sprintf("\t\t梁截面高度h=%dmm\n", m_nH);
-    t += fmt::sprintf("\t\t梁跨度L=%dmm\n", m_nL);
-    t += fmt::sprintf("\t\t梁净跨Ln=%dmm\n", m_nLn);
+    t += VexaSprintf("\t\t梁截面宽度b=%dmm\n", m_nB);
+    t += VexaSprintf("\t\t梁截面高度h=%dmm\n", m_nH);
+    t += VexaSprintf("\t\t梁跨度L=%dmm\n", m_nL);
+    t += VexaSprintf("\t\t梁净跨Ln=%dmm\n", m_nLn);
     t += "\t2. 参数信息\n";
     t += "\t\t型钢等级\t" + m_strGraSteel + "\n";
     t += "\t\t混凝土等级\t" + m_strGraCon + "\n";
     t += "\t\t纵筋等级\t" + m_strGraPort + "\n";
     t += "\t\t箍筋等级\t" + m_strGraHoop + "\n";
     t += "\t3. 荷载信息\n";
-    t += fmt::sprintf("\t\t截面弯矩设计值M=%dkN.m\n", m_nM);
-    t += fmt::sprintf("\t\t截面剪力设计值Vb=%dkN\n", m_nVb);
-    t += fmt::sprintf("\t\t恒载作用下正弯矩标准值Mgk=%dkN.m\n", m_nMgk);
-    t += fmt::sprintf("\t\t活载作用下正弯矩标准值Mqk=%dkN.m\n", m_nMqk);
-    t += fmt::sprintf("\t\t准永久值系数ψ~q~=%s\n", F(m_dPes));
+    t += VexaSprintf("\t\t截面弯矩设计值M=%dkN.m\n", m_nM);
+    t += VexaSprintf("\t\t截面剪力设计值Vb=%dkN\n", m_nVb);
+    t += VexaSprintf("\t\t恒载作用下正弯矩标准值Mgk=%dkN.m\n", m_nMgk);
+    t += VexaSprintf("\t\t活载作用下正弯矩标准值Mqk=%dkN.m\n", m_nMqk);
+    t += VexaSprintf("\t\t准永久值系数ψ~q~=%s\n", F(m_dPes));
     t += "\t4. 配筋信息\n";
-    t += fmt::sprintf("\t\t箍筋间距s=%dmm\n", m_nSpaceHoop);
-    t += fmt::sprintf("\t\t下筋第一排钢筋根数n1=%d\n", m_nN1);
-    t += fmt::sprintf("\t\t下筋第二排钢筋根数n2=%d\n", m_nN2);
-    t += fmt::sprintf("\t\t上筋第一排钢筋根数n3=%d\n", m_nN3);
-    t += fmt::sprintf("\t\t上筋第二排钢筋根数n4=%d\n", m_nN4);
-    t += fmt::sprintf("\t\t下筋第一排钢筋直径d1=%dmm\n", m_nD1);
-    t += fmt::sprintf("\t\t下筋第二排钢筋直径d2=%dmm\n", m_nD2);
-    t += fmt::sprintf("\t\t上筋第一排钢筋直径d3=%dmm\n", m_nD3);
-    t += fmt::sprintf("\t\t上筋第二排钢筋直径d4=%dmm\n", m_nD4);
-    t += fmt::sprintf("\t\t双排筋间距=%dmm\n", m_nSpaceLine);
+    t += VexaSprintf("\t\t箍筋间距s=%dmm\n", m_nSpaceHoop);
+    t += VexaSprintf("\t\t下筋第一排钢筋根数n1=%d\n", m_nN1);
+    t += VexaSprintf("\t\t下筋第二排钢筋根数n2=%d\n", m_nN2);
+    t += VexaSprintf("\t\t上筋第一排钢筋根数n3=%d\n", m_nN3);
+    t += VexaSprintf("\t\t上筋第二排钢筋根数n4=%d\n", m_nN4);
+    t += VexaSprintf("\t\t下筋第一排钢筋直径d1=%dmm\n", m_nD1);
+    t += VexaSprintf("\t\t下筋第二排钢筋直径d2=%dmm\n", m_nD2);
+    t += VexaSprintf("\t\t上筋第一排钢筋直径d3=%dmm\n", m_nD3);
+    t += VexaSprintf("\t\t上筋第二排钢筋直径d4=%dmm\n", m_nD4);
+    t += VexaSprintf("\t\t双排筋间距=%dmm\n", m_nSpaceLine);
     t += "\t5. 计算信息\n";
-    t += fmt::sprintf("\t\t结构重要性系数γ~0~=%s\n", F(m_dYo));
+    t += VexaSprintf("\t\t结构重要性系数γ~0~=%s\n", F(m_dYo));
     t += "\t\t抗震烈度   \t" + m_strIntensity + "\n";
-    t += fmt::sprintf("\t\t混凝土保护层厚度C=%dmm\n", m_nC);
+    t += VexaSprintf("\t\t混凝土保护层厚度C=%dmm\n", m_nC);
     t += "\t6. 型钢表\n";
     w.WriteText(t);
     WriteSteelSectionTable(w, SectionItem());
@@ -754,11 +754,11 @@ void CSteelBeamCalParam::WriteBookBending(CWordObject& w) {
         m_bmpBending = CVexaBitmap::FromId(kBendingDiagram);
         w.WritePhotograph(m_bmpBending, 0, 0);
         std::string t;
-        t += fmt::sprintf("\t\t梁截面的有效高度ho=%smm\n", h0);
-        t += fmt::sprintf("\t\t上翼缘至上边缘距离比δ~1~=%s\n", F(m_dDelta1));
-        t += fmt::sprintf("\t\t下翼缘至上边缘距离比δ~2~=%s\n", F(m_dDelta2));
+        t += VexaSprintf("\t\t梁截面的有效高度ho=%smm\n", h0);
+        t += VexaSprintf("\t\t上翼缘至上边缘距离比δ~1~=%s\n", F(m_dDelta1));
+        t += VexaSprintf("\t\t下翼缘至上边缘距离比δ~2~=%s\n", F(m_dDelta2));
         t += "\t\tx=((δ~1~+δ~2~)*tw*ho*fa+fy*As+fa*Aaf-fy'*As'-fa'*Aaf')/(fc*b+2.5*tw*fa)\n\t\t";
-        t += fmt::sprintf(" =((%s+%s)*%s*%s*%s+%s*%s+%s*%s-%s*%s-%s*%s)\n\t\t /(%s*%d+2.5*%s*%s)=%s(mm)\n",
+        t += VexaSprintf(" =((%s+%s)*%s*%s*%s+%s*%s+%s*%s-%s*%s-%s*%s)\n\t\t /(%s*%d+2.5*%s*%s)=%s(mm)\n",
                           F(m_dDelta1), F(m_dDelta2), F(m_dStlTw), h0, F(m_dfa), F(m_dFy), F(m_dAs), F(m_dfa),
                           F(m_dAaf), F(m_dFy), F(m_dAs1), F(m_dfa), F(m_dAaff), F(m_dFc), m_nB, F(m_dStlTw),
                           F(m_dfa), F(m_dX0));
@@ -767,50 +767,50 @@ void CSteelBeamCalParam::WriteBookBending(CWordObject& w) {
             w.WriteText("\t\t" + m_strNormalResult + "!\n");
             return;
         }
-        t += fmt::sprintf("\t\tζ~b~=β~1~/(1+((fy+fa)/(2*%s*Es)))\n", Small(m_dEcu));
-        t += fmt::sprintf("\t\t   =%s/(1+((%s+%s)/(2*%s*%s)))=%s\n", F(m_dBeta1), F(m_dFy), F(m_dfa), Small(m_dEcu),
+        t += VexaSprintf("\t\tζ~b~=β~1~/(1+((fy+fa)/(2*%s*Es)))\n", Small(m_dEcu));
+        t += VexaSprintf("\t\t   =%s/(1+((%s+%s)/(2*%s*%s)))=%s\n", F(m_dBeta1), F(m_dFy), F(m_dfa), Small(m_dEcu),
                           F(m_dEs), F(m_dXib));
         if (m_dX0 > m_dXibH0) {
-            t += fmt::sprintf("\t\t当x>ζ~b~*ho=%smm时，令x=%smm\n", F(m_dXibH0), F(m_dX));
+            t += VexaSprintf("\t\t当x>ζ~b~*ho=%smm时，令x=%smm\n", F(m_dXibH0), F(m_dX));
         }
         t += "\t2. 受弯承载力计算\n";
-        t += fmt::sprintf("\t\t弯矩设计值M=%dkN\n", m_nM);
+        t += VexaSprintf("\t\t弯矩设计值M=%dkN\n", m_nM);
         t += "\t\t钢骨腹板承受弯矩\n";
         t += "\t\tMaw=(0.5*(δ~1~$2$+δ~2~$2$)-(δ~1~+δ~2~)+2.5*x/ho-(1.25*x/ho)$2$)*tw*ho$2$*fa\n";
-        t += fmt::sprintf("\t\t   =(0.5*(%s$2$+%s$2$)-(%s+%s)+2.5*%s/%s-(1.25*%s/%s)$2$)*%s*%s$2$*%s=%s(kN.m)\n",
+        t += VexaSprintf("\t\t   =(0.5*(%s$2$+%s$2$)-(%s+%s)+2.5*%s/%s-(1.25*%s/%s)$2$)*%s*%s$2$*%s=%s(kN.m)\n",
                           F(m_dDelta1), F(m_dDelta2), F(m_dDelta1), F(m_dDelta2), F(m_dX), h0, F(m_dX), h0,
                           F(m_dStlTw), h0, F(m_dfa), F(m_dMaw));
         t += "\t\t截面受弯承载力\n";
         t += "\t\t[M]=fc*b*x*(ho-x/2)+fy'*As'*(ho-as')+fa'*Aaf'*(ho-aa')+Maw\n";
-        t += fmt::sprintf("\t\t   =(%s*%d*%s*(%s-%s/2)+%s*%s*(%s-%s)+%s*%s*(%s-%s))/10^6+(%s)=%s(kN.m)\n", F(m_dFc),
+        t += VexaSprintf("\t\t   =(%s*%d*%s*(%s-%s/2)+%s*%s*(%s-%s)+%s*%s*(%s-%s))/10^6+(%s)=%s(kN.m)\n", F(m_dFc),
                           m_nB, F(m_dX), h0, F(m_dX), F(m_dFy), F(m_dAs1), h0, F(m_dAas), F(m_dfa), F(m_dAaff), h0,
                           F(m_dAa), F(m_dMaw), F(m_dMu));
         w.WriteText(t);
     } else {
         std::string t;
         t += "\t1. 截面受压区高度计算\n";
-        t += fmt::sprintf("\t\t梁截面的有效高度ho=%smm\n", h0);
+        t += VexaSprintf("\t\t梁截面的有效高度ho=%smm\n", h0);
         t += "\t\t截面受压区高度\n\t\tx=(fy*As-f'y*A's)/(beq*fc)\n";
-        t += fmt::sprintf("\t\t =(%s*%s-%s*%s)/(%s*%s)=%s(mm)\n", F(m_dFy), F(m_dAs), F(m_dFy), F(m_dAs1), F(m_dBeq),
+        t += VexaSprintf("\t\t =(%s*%s-%s*%s)/(%s*%s)=%s(mm)\n", F(m_dFy), F(m_dAs), F(m_dFy), F(m_dAs1), F(m_dBeq),
                           F(m_dFc), F(m_dX0));
         if (m_dX0 > m_dXibH0) {
-            t += fmt::sprintf("\t\t当x>ζ~b~*ho=%smm时，令x=%smm\n", F(m_dXibH0), F(m_dX));
+            t += VexaSprintf("\t\t当x>ζ~b~*ho=%smm时，令x=%smm\n", F(m_dXibH0), F(m_dX));
         }
         t += "\t\t受拉钢筋截面面积形心到梁截面混凝土受压区合力点的距离\n";
         if (m_dX < 2 * m_dAas) {
-            t += fmt::sprintf("\t\t当x<2a's=%smm时，对受压钢筋合力点取矩\n", F(2 * m_dAas));
-            t += fmt::sprintf("\t\tγh~bo~=hbo-a's=%s-%s=%s(mm)\n", h0, F(m_dAas), F(m_dLever));
+            t += VexaSprintf("\t\t当x<2a's=%smm时，对受压钢筋合力点取矩\n", F(2 * m_dAas));
+            t += VexaSprintf("\t\tγh~bo~=hbo-a's=%s-%s=%s(mm)\n", h0, F(m_dAas), F(m_dLever));
         } else {
-            t += fmt::sprintf("\t\tγh~bo~=hbo-x/2=%s-%s/2=%s(mm)\n", h0, F(m_dX), F(m_dLever));
+            t += VexaSprintf("\t\tγh~bo~=hbo-x/2=%s-%s/2=%s(mm)\n", h0, F(m_dX), F(m_dLever));
         }
         t += "\t2. 受弯承载力计算\n";
         t += "\t\t型钢混凝土梁的外包钢筋混凝土部分的受弯承载力\n";
-        t += fmt::sprintf("\t\tMburc=As*fsy*γ~hbo~=%s*%s*%s=%s(kN)\n", F(m_dAs), F(m_dFy), F(m_dLever), F(m_dMburc));
+        t += VexaSprintf("\t\tMburc=As*fsy*γ~hbo~=%s*%s*%s=%s(kN)\n", F(m_dAs), F(m_dFy), F(m_dLever), F(m_dMburc));
         t += "\t\t型钢混凝土梁的梁内钢骨的受弯承载力\n";
-        t += fmt::sprintf("\t\tMbyrc=γ~s~*Wss*fss=%s*%s*%s=%s(kN)\n", F(m_dYs), F(m_dWss), F(m_dfa), F(m_dMbyrc));
-        t += fmt::sprintf("\t\t[M]=Mbyrc+Mburc=%s+%s=%s(kN)\n", F(m_dMbyrc), F(m_dMburc), F(m_dMu));
-        t += fmt::sprintf("\t\t结果：配筋面积%smm2\n", F(m_dAs));
-        t += fmt::sprintf("\t\t当小于最小配筋率时按最小配筋率0.0015*b*h=0.0015*%d*%d=%s(mm2)\n", m_nB, m_nH,
+        t += VexaSprintf("\t\tMbyrc=γ~s~*Wss*fss=%s*%s*%s=%s(kN)\n", F(m_dYs), F(m_dWss), F(m_dfa), F(m_dMbyrc));
+        t += VexaSprintf("\t\t[M]=Mbyrc+Mburc=%s+%s=%s(kN)\n", F(m_dMbyrc), F(m_dMburc), F(m_dMu));
+        t += VexaSprintf("\t\t结果：配筋面积%smm2\n", F(m_dAs));
+        t += VexaSprintf("\t\t当小于最小配筋率时按最小配筋率0.0015*b*h=0.0015*%d*%d=%s(mm2)\n", m_nB, m_nH,
                           F(0.0015 * m_nB * m_nH));
         w.WriteText(t);
     }
@@ -824,33 +824,33 @@ void CSteelBeamCalParam::WriteBookStirrups(CWordObject& w) {
     const std::string h0 = F(m_dH0);
     std::string t;
     t += "\t1.截面剪力设计值\n";
-    t += fmt::sprintf("\t\t梁的剪力设计值Vb=%dkN\n", m_nVb);
+    t += VexaSprintf("\t\t梁的剪力设计值Vb=%dkN\n", m_nVb);
     if (IsJgj()) {
         t += seismic ? "\t\t钢筋混凝土剪力设计值\n\t\tVburc=γ~RE~*Vb-0.58*fa*tw*hw\n"
                      : "\t\t钢筋混凝土剪力设计值\n\t\tVburc=γo*Vb-0.58*fa*tw*hw\n";
-        t += fmt::sprintf("\t\t     =%s*%d-0.58*%s*%s*%s=%s(kN)\n", F(factor), m_nVb, F(m_dfa), F(m_dStlTw), F(m_dHw),
+        t += VexaSprintf("\t\t     =%s*%d-0.58*%s*%s*%s=%s(kN)\n", F(factor), m_nVb, F(m_dfa), F(m_dStlTw), F(m_dHw),
                           F(m_dVburc));
     } else {
-        t += fmt::sprintf("\t\t钢骨受剪承载力\n\t\tVyss=tw*hw*fssv=%s*%s*%s=%s(kN)\n", F(m_dStlTw), F(m_dHw), F(m_dfssv),
+        t += VexaSprintf("\t\t钢骨受剪承载力\n\t\tVyss=tw*hw*fssv=%s*%s*%s=%s(kN)\n", F(m_dStlTw), F(m_dHw), F(m_dfssv),
                           F(m_dVyss));
         t += seismic ? "\t\t钢筋混凝土剪力设计值\n\t\tVburc=γ~RE~*Vb-Vyss\n"
                      : "\t\t钢筋混凝土剪力设计值\n\t\tVburc=γo*Vb-Vyss\n";
-        t += fmt::sprintf("\t\t     =%s*%d-%s=%s(kN)\n", F(factor), m_nVb, F(m_dVyss), F(m_dVburc));
+        t += VexaSprintf("\t\t     =%s*%d-%s=%s(kN)\n", F(factor), m_nVb, F(m_dVyss), F(m_dVburc));
     }
     t += "\t2.配箍方案\n";
     if (m_dVc > m_dVburc) {
-        t += fmt::sprintf("\t\tVburc<=%s*fc*b*ho=%s*%s*%d*%s=%s(kN)\n", F(m_dAlphaV), F(m_dAlphaV), F(m_dFc), m_nB, h0,
+        t += VexaSprintf("\t\tVburc<=%s*fc*b*ho=%s*%s*%d*%s=%s(kN)\n", F(m_dAlphaV), F(m_dAlphaV), F(m_dFc), m_nB, h0,
                           F(m_dVc));
         t += "\t\t按构造配筋!\n";
     } else if (IsJgj()) {
-        t += fmt::sprintf("\t\t箍筋配筋面积\n\t\tAsv=s*(Vburc-%s*fc*b*ho)/(%s*fyv*ho)\n\t\t", F(m_dAlphaV), F(m_dKv));
-        t += fmt::sprintf(" =%d*(%s*10^3-%s*%s*%d*%s)/(%s*%s*%s)=%s(mm2)\n", m_nSpaceHoop, F(m_dVburc), F(m_dAlphaV),
+        t += VexaSprintf("\t\t箍筋配筋面积\n\t\tAsv=s*(Vburc-%s*fc*b*ho)/(%s*fyv*ho)\n\t\t", F(m_dAlphaV), F(m_dKv));
+        t += VexaSprintf(" =%d*(%s*10^3-%s*%s*%d*%s)/(%s*%s*%s)=%s(mm2)\n", m_nSpaceHoop, F(m_dVburc), F(m_dAlphaV),
                           F(m_dFc), m_nB, h0, F(m_dKv), F(m_dFyv), h0, F(m_dAsv));
     } else {
-        t += fmt::sprintf(seismic ? "\t\t箍筋配筋面积\n\t\tAsv=s*(γ~RE~*Vb-Vyss-%s*fc*b*ho)/(%s*fyv*ho)\n"
+        t += VexaSprintf(seismic ? "\t\t箍筋配筋面积\n\t\tAsv=s*(γ~RE~*Vb-Vyss-%s*fc*b*ho)/(%s*fyv*ho)\n"
                                   : "\t\t箍筋配筋面积\n\t\tAsv=s*(γo*Vb-Vyss-%s*fc*b*ho)/(%s*fyv*ho)\n",
                           F(m_dAlphaV), F(m_dKv));
-        t += fmt::sprintf("\t\t =%d*(%s*%d*10^3-%s*10^3-%s*%s*%d*%s)/(%s*%s*%s)=%s(mm2)\n", m_nSpaceHoop, F(factor),
+        t += VexaSprintf("\t\t =%d*(%s*%d*10^3-%s*10^3-%s*%s*%d*%s)/(%s*%s*%s)=%s(mm2)\n", m_nSpaceHoop, F(factor),
                           m_nVb, F(m_dVyss), F(m_dAlphaV), F(m_dFc), m_nB, h0, F(m_dKv), F(m_dFyv), h0, F(m_dAsv));
     }
     w.WriteText(t);
@@ -862,10 +862,10 @@ void CSteelBeamCalParam::WriteBookShearComp(CWordObject& w) {
     const double divisor = seismic ? m_dGamma : m_dYo * m_dGamma;
     const std::string h0 = F(m_dH0);
     std::string t;
-    t += fmt::sprintf(seismic ? "\t\t[Vb]=(%s*fc*b*hos)/γ~RE~\n" : "\t\t[Vb]=(%s*fc*b*hos)/γo\n", F(m_dBeta));
-    t += fmt::sprintf("\t\t    =(%s*%s*%d*%s)/%s=%s(kN)\n", F(m_dBeta), F(m_dFc), m_nB, h0, F(divisor), F(m_dVbLimit));
-    t += fmt::sprintf(seismic ? "\t\t[Vburc]=(%s*fc*b*hos)/γ~RE~\n" : "\t\t[Vburc]=(%s*fc*b*hos)/γo\n", F(m_dBeta2));
-    t += fmt::sprintf("\t\t    =(%s*%s*%d*%s)/%s=%s(kN)\n", F(m_dBeta2), F(m_dFc), m_nB, h0, F(divisor),
+    t += VexaSprintf(seismic ? "\t\t[Vb]=(%s*fc*b*hos)/γ~RE~\n" : "\t\t[Vb]=(%s*fc*b*hos)/γo\n", F(m_dBeta));
+    t += VexaSprintf("\t\t    =(%s*%s*%d*%s)/%s=%s(kN)\n", F(m_dBeta), F(m_dFc), m_nB, h0, F(divisor), F(m_dVbLimit));
+    t += VexaSprintf(seismic ? "\t\t[Vburc]=(%s*fc*b*hos)/γ~RE~\n" : "\t\t[Vburc]=(%s*fc*b*hos)/γo\n", F(m_dBeta2));
+    t += VexaSprintf("\t\t    =(%s*%s*%d*%s)/%s=%s(kN)\n", F(m_dBeta2), F(m_dFc), m_nB, h0, F(divisor),
                       F(m_dVburcLimit));
     t += "\t\t" + m_strShearCompResult + "!\n";
     w.WriteText(t);
@@ -886,57 +886,57 @@ void CSteelBeamCalParam::WriteBookDeflection(CWordObject& w) {
     const std::string h0 = F(m_dH0);
     const std::string mk = F(KNm(m_dMk)), mq = F(KNm(m_dMq));
     const std::string mkLine =
-        fmt::sprintf("\t\t短期效应组合弯矩值Mk=Mgk+Mqk=%d+%d=%s(kN.m)\n", m_nMgk, m_nMqk, mk);
+        VexaSprintf("\t\t短期效应组合弯矩值Mk=Mgk+Mqk=%d+%d=%s(kN.m)\n", m_nMgk, m_nMqk, mk);
     w.WriteText("\t1.计算长期刚度\n");
     if (IsJgj()) {
         std::string t;
         t += "\t\t当梁的纵向受拉钢筋的配筋率为0.3%%至1.5%%时\n";
         t += "\t\t受拉钢筋配筋率\n";
-        t += fmt::sprintf("\t\tρ=As/(b*ho)=%s/(%d*%s)=%s%%\n", F(m_dAs), m_nB, h0, F(m_dRho * 100));
+        t += VexaSprintf("\t\tρ=As/(b*ho)=%s/(%d*%s)=%s%%\n", F(m_dAs), m_nB, h0, F(m_dRho * 100));
         t += "\t\t受压钢筋配筋率\n";
-        t += fmt::sprintf("\t\tρ'=As'/(b*ho)=%s/(%d*%s)=%s%%\n", F(m_dAs1), m_nB, h0, F(m_dRho1 * 100));
-        t += fmt::sprintf("\t\tθ= %s \n", F(m_dTheta));
+        t += VexaSprintf("\t\tρ'=As'/(b*ho)=%s/(%d*%s)=%s%%\n", F(m_dAs1), m_nB, h0, F(m_dRho1 * 100));
+        t += VexaSprintf("\t\tθ= %s \n", F(m_dTheta));
         t += mkLine;
-        t += fmt::sprintf("\t\t长期效应组合弯矩值Mq=Mgk+ψ~q~*Mqk=%d+%s*%d=%s(kN.m)\n", m_nMgk, F(m_dPes), m_nMqk, mq);
+        t += VexaSprintf("\t\t长期效应组合弯矩值Mq=Mgk+ψ~q~*Mqk=%d+%s*%d=%s(kN.m)\n", m_nMgk, F(m_dPes), m_nMqk, mq);
         t += "\t\t短期刚度\n";
         t += "\t\tBs=(0.22+3.75*Es/Ec*ρ)*Ec*Ic+Ea*Ia\n";
-        t += fmt::sprintf("\t\t  =(0.22+3.75*%s/%s*%s)*%s*%s+%s*%s=%s(N.mm2)\n", F(m_dEs), F(m_dEc), Small(m_dRho),
+        t += VexaSprintf("\t\t  =(0.22+3.75*%s/%s*%s)*%s*%s+%s*%s=%s(N.mm2)\n", F(m_dEs), F(m_dEc), Small(m_dRho),
                           F(m_dEc), F(m_dIc), F(m_dEa), F(m_dIa), Stiffness(m_dBs));
         t += "\t\t长期刚度\n";
         t += "\t\tB=Mk*Bs/(Mk+Mq*(θ-1))\n";
-        t += fmt::sprintf("\t\t =%s*%s/(%s+%s*(%s-1))=%s(N.mm2)\n", mk, Stiffness(m_dBs), mk, mq, F(m_dTheta),
+        t += VexaSprintf("\t\t =%s*%s/(%s+%s*(%s-1))=%s(N.mm2)\n", mk, Stiffness(m_dBs), mk, mq, F(m_dTheta),
                           Stiffness(m_dBl));
         w.WriteText(t);
     } else {
         std::string t;
-        t += fmt::sprintf("\t\t混凝土截面的开裂弯矩Mc=0.235b*h^2*ftk=0.235*%d*%d^2*%s=%s(kN.m)\n", m_nB, m_nH, F(m_dFtk),
+        t += VexaSprintf("\t\t混凝土截面的开裂弯矩Mc=0.235b*h^2*ftk=0.235*%d*%d^2*%s=%s(kN.m)\n", m_nB, m_nH, F(m_dFtk),
                           F(KNm(m_dMcr)));
         t += mkLine;
-        t += fmt::sprintf("\t\t长期荷载效应组合弯矩值Ml=Mgk+ψ~q~*Mqk=%d+%s*%d=%s(kN.m)\n", m_nMgk, F(m_dPes), m_nMqk, mq);
+        t += VexaSprintf("\t\t长期荷载效应组合弯矩值Ml=Mgk+ψ~q~*Mqk=%d+%s*%d=%s(kN.m)\n", m_nMgk, F(m_dPes), m_nMqk, mq);
         t += "\t\t短期荷载效应组合下梁的外包钢筋混凝土部分所承担的弯矩\n";
         t += "\t\tMkrc=Es*As*ho*Mk/(Es*As*ho+Ess*Iss*(0.2+6α~E~*ρ/(1+3.5γ'f))/hos)\n";
-        t += fmt::sprintf("\t\t    =%s*%s*%s*%s/(%s*%s*%s+%s*%s*(0.2+6*%s*%s/(1+3.5*0))/%s)=%s(kN.m)\n", F(m_dEs),
+        t += VexaSprintf("\t\t    =%s*%s*%s*%s/(%s*%s*%s+%s*%s*(0.2+6*%s*%s/(1+3.5*0))/%s)=%s(kN.m)\n", F(m_dEs),
                           F(m_dAs), h0, mk, F(m_dEs), F(m_dAs), h0, F(m_dEss), F(m_dIss), F(m_dAlphaE),
                           Small(m_dRho), F(m_dH0s), F(KNm(m_dMkrc)));
         t += "\t\t钢筋应变不均匀系数\n";
-        t += fmt::sprintf("\t\tψ=1.1(1-Mc/Mkrc)=1.1*(1-%s/%s)=%s\n", F(KNm(m_dMcr)), F(KNm(m_dMkrc)), F(m_dPsi0));
+        t += VexaSprintf("\t\tψ=1.1(1-Mc/Mkrc)=1.1*(1-%s/%s)=%s\n", F(KNm(m_dMcr)), F(KNm(m_dMkrc)), F(m_dPsi0));
         WriteBookPsi(w, t);
         t.clear();
         t += "\t\t长期荷载效应组合下型钢混凝土梁的外包钢筋混凝土部分所承担的弯矩\n";
-        t += fmt::sprintf("\t\tMlkrc=(Mlk/Mk)*Mkrc=(%s/%s)*%s=%s(kN.m)\n", mq, mk, F(KNm(m_dMkrc)), F(KNm(m_dMqrc)));
+        t += VexaSprintf("\t\tMlkrc=(Mlk/Mk)*Mkrc=(%s/%s)*%s=%s(kN.m)\n", mq, mk, F(KNm(m_dMkrc)), F(KNm(m_dMqrc)));
         t += "\t\tBs=Es*As*ho^2/(1.15ψ+0.2+6*α~E~*ρ/(1+3.5γ'~f~))+Ess*Iss\n";
-        t += fmt::sprintf("\t\t  =%s*%s*%s^2/(1.15*%s+0.2+6*%s*%s/(1+3.5*0))+%s*%s=%s(N.mm2)\n", F(m_dEs), F(m_dAs), h0,
+        t += VexaSprintf("\t\t  =%s*%s*%s^2/(1.15*%s+0.2+6*%s*%s/(1+3.5*0))+%s*%s=%s(N.mm2)\n", F(m_dEs), F(m_dAs), h0,
                           F(m_dPsi), F(m_dAlphaE), Small(m_dRho), F(m_dEss), F(m_dIss), Stiffness(m_dBs));
         t += "\t\t长期刚度\n";
         t += "\t\tB=Mkrc*Bs/(Mkrc+0.6*Mlkrc)\n";
-        t += fmt::sprintf("\t\t =%s*%s/(%s+0.6*%s)=%s(N.mm2)\n", F(KNm(m_dMkrc)), Stiffness(m_dBs),
+        t += VexaSprintf("\t\t =%s*%s/(%s+0.6*%s)=%s(N.mm2)\n", F(KNm(m_dMkrc)), Stiffness(m_dBs),
                           F(KNm(m_dMkrc)), F(KNm(m_dMqrc)), Stiffness(m_dBl));
         w.WriteText(t);
     }
     std::string t;
     t += "\t2.计算挠度\n";
-    t += fmt::sprintf("\t\tf=α*Mk*L^2/B=%s*%s*10^6*%d^2/%s=%s(mm)\n", Small(m_dAlphaF), mk, m_nL, Stiffness(m_dBl), F(m_dF));
-    t += fmt::sprintf("\t\t挠度限值[f]=%smm\n", F(m_dFlim));
+    t += VexaSprintf("\t\tf=α*Mk*L^2/B=%s*%s*10^6*%d^2/%s=%s(mm)\n", Small(m_dAlphaF), mk, m_nL, Stiffness(m_dBl), F(m_dF));
+    t += VexaSprintf("\t\t挠度限值[f]=%smm\n", F(m_dFlim));
     t += "\t\t" + m_strDeflectionResult + "!\n";
     w.WriteText(t);
 }
@@ -948,49 +948,49 @@ void CSteelBeamCalParam::WriteBookCrack(CWordObject& w) {
     w.WriteText("\t1.计算裂缝最大值\n");
     if (IsJgj()) {
         std::string t;
-        t += fmt::sprintf("\t\t混凝土截面开裂弯矩Mc=0.235*%d*%d^2*%s=%s(kN.m)\n", m_nB, m_nH, F(m_dFtk), F(KNm(m_dMcr)));
-        t += fmt::sprintf("\t\tψ=1.1*(1-(%s/%s))=%s\n", F(KNm(m_dMcr)), mk, F(m_dPsi0));
+        t += VexaSprintf("\t\t混凝土截面开裂弯矩Mc=0.235*%d*%d^2*%s=%s(kN.m)\n", m_nB, m_nH, F(m_dFtk), F(KNm(m_dMcr)));
+        t += VexaSprintf("\t\tψ=1.1*(1-(%s/%s))=%s\n", F(KNm(m_dMcr)), mk, F(m_dPsi0));
         WriteBookPsi(w, t);
         t.clear();
         t += "\t\tσ~sa~=Ms/(0.87*(As*hos+Aaf*hof+k*Aaw*how))\n";
-        t += fmt::sprintf("\t\t   =%s/(0.87*(%s*%s+%s*%s+%s*%s*%s))=%s\n", mk, F(m_dAs), F(m_dH0s), F(m_dAaf),
+        t += VexaSprintf("\t\t   =%s/(0.87*(%s*%s+%s*%s+%s*%s*%s))=%s\n", mk, F(m_dAs), F(m_dH0s), F(m_dAaf),
                           F(m_dH0f), Small(m_dK), F(m_dAaw), F(m_dH0w), F(m_dSigma));
         t += "\t\t周长u=n*PI*ds+0.7*(2*bf+2*tf+2*k*haw)\n";
-        t += fmt::sprintf("\t\t     =%d*3.14*%s+0.7*(2*%s+2*%s+2*%s*%s)=%s(mm)\n", m_nBarCount, F(m_dBarDia),
+        t += VexaSprintf("\t\t     =%d*3.14*%s+0.7*(2*%s+2*%s+2*%s*%s)=%s(mm)\n", m_nBarCount, F(m_dBarDia),
                           F(m_dStlB), F(m_dStlTf), Small(m_dK), F(m_dHw), F(m_dU));
         t += "\t\t有效直径de=4*(As+Aaf+k*Aaw)\n";
-        t += fmt::sprintf("\t\t     =4*(%s+%s+%s*%s)/%s=%s(mm)\n", F(m_dAs), F(m_dAaf), Small(m_dK), F(m_dAaw), F(m_dU),
+        t += VexaSprintf("\t\t     =4*(%s+%s+%s*%s)/%s=%s(mm)\n", F(m_dAs), F(m_dAaf), Small(m_dK), F(m_dAaw), F(m_dU),
                           F(m_dDe));
         t += "\t\t有效配筋率ρ~te~=(As+Aaf+k*Aaw)/(0.5*b*h)\n";
-        t += fmt::sprintf("\t\t     =(%s+%s+%s*%s)/(0.5*%d*%d)=%s\n", F(m_dAs), F(m_dAaf), Small(m_dK), F(m_dAaw), m_nB,
+        t += VexaSprintf("\t\t     =(%s+%s+%s*%s)/(0.5*%d*%d)=%s\n", F(m_dAs), F(m_dAaf), Small(m_dK), F(m_dAaw), m_nB,
                           m_nH, Small(m_dRhoTe));
         t += "\t\tω~max~=2.1*ψ*σ~sa~/Es*(1.9*c+0.08*De/ρ~te~)\n";
-        t += fmt::sprintf("\t\t     =2.1*%s*%s/%s*(1.9*%d+0.08*%s/%s)=%s(mm)\n", F(m_dPsi), F(m_dSigma), F(m_dEs), m_nC,
+        t += VexaSprintf("\t\t     =2.1*%s*%s/%s*(1.9*%d+0.08*%s/%s)=%s(mm)\n", F(m_dPsi), F(m_dSigma), F(m_dEs), m_nC,
                           F(m_dDe), Small(m_dRhoTe), F(m_dWmax));
         w.WriteText(t);
     } else {
         std::string t;
-        t += fmt::sprintf("\t\t短期效应组合弯矩值Mk=Mgk+Mqk=%d+%d=%s(kN.m)\n", m_nMgk, m_nMqk, mk);
-        t += fmt::sprintf("\t\t长期荷载效应组合弯矩值Ml=Mgk+ψ~q~*Mqk=%d+%s*%d=%s(kN.m)\n", m_nMgk, F(m_dPes), m_nMqk, mq);
+        t += VexaSprintf("\t\t短期效应组合弯矩值Mk=Mgk+Mqk=%d+%d=%s(kN.m)\n", m_nMgk, m_nMqk, mk);
+        t += VexaSprintf("\t\t长期荷载效应组合弯矩值Ml=Mgk+ψ~q~*Mqk=%d+%s*%d=%s(kN.m)\n", m_nMgk, F(m_dPes), m_nMqk, mq);
         t += "\t\t短期荷载效应组合下梁的外包钢筋混凝土部分所承担的弯矩\n";
         t += "\t\tMkrc=Es*As*ho*Mk/(Es*As*ho+Ess*Iss*(0.2+6α~E~*ρ/(1+3.5γ'f))/hos)\n";
-        t += fmt::sprintf("\t\t    =%s*%s*%s*%s/(%s*%s*%s+%s*%s*(0.2+6*%s*%s/(1+3.5*0))/%s)=%s(kN.m)\n", F(m_dEs),
+        t += VexaSprintf("\t\t    =%s*%s*%s*%s/(%s*%s*%s+%s*%s*(0.2+6*%s*%s/(1+3.5*0))/%s)=%s(kN.m)\n", F(m_dEs),
                           F(m_dAs), h0, mk, F(m_dEs), F(m_dAs), h0, F(m_dEss), F(m_dIss), F(m_dAlphaE),
                           Small(m_dRho), F(m_dH0s), F(KNm(m_dMkrc)));
         t += "\t\t短期荷载效应组合下受拉钢筋的应力\n";
         t += "\t\tσ~sk~=Mkrc/(0.87*As*ho)\n";
-        t += fmt::sprintf("\t\t     =%s*10^6/(0.87*%s*%s)=%s(N/mm2)\n", F(KNm(m_dMkrc)), F(m_dAs), h0, F(m_dSigma));
+        t += VexaSprintf("\t\t     =%s*10^6/(0.87*%s*%s)=%s(N/mm2)\n", F(KNm(m_dMkrc)), F(m_dAs), h0, F(m_dSigma));
         t += "\t\t考虑型钢受拉翼缘、部分腹板及受拉钢筋共同受力时的有效直径\n";
-        t += fmt::sprintf("\t\tde=4*(As+Aaf)/S=4*(%s+%s)/%s=%s(mm)\n", F(m_dAs), F(m_dAaf), F(m_dU), F(m_dDe));
+        t += VexaSprintf("\t\tde=4*(As+Aaf)/S=4*(%s+%s)/%s=%s(mm)\n", F(m_dAs), F(m_dAaf), F(m_dU), F(m_dDe));
         t += "\t\t裂缝最大值\n";
         t += "\t\tω~max~=2.1*ψ*σ~sk~*v/Es*(2.7*c+0.1*De/ρ~te~)\n";
-        t += fmt::sprintf("\t\t     =2.1*%s*%s*%s/%s*(2.7*%d+0.1*%s/%s)=%s(mm)\n", F(m_dPsi), F(m_dSigma), F(m_dNu),
+        t += VexaSprintf("\t\t     =2.1*%s*%s*%s/%s*(2.7*%d+0.1*%s/%s)=%s(mm)\n", F(m_dPsi), F(m_dSigma), F(m_dNu),
                           F(m_dEs), m_nC, F(m_dDe), Small(m_dRhoTe), F(m_dWmax));
         w.WriteText(t);
     }
     std::string t;
     t += "\t2.裂缝限值\n";
-    t += fmt::sprintf("\t\t裂缝限值[W]=%s(mm)\n", F(m_dWlim));
+    t += VexaSprintf("\t\t裂缝限值[W]=%s(mm)\n", F(m_dWlim));
     t += "\t\t" + m_strCrackResult + "!\n";
     w.WriteText(t);
 }

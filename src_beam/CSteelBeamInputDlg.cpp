@@ -1,7 +1,7 @@
 // Input page "基本参数" of the steel-reinforced-concrete beam (dialog template 441).
 #include "CSteelBeamInputDlg.h"
 
-#include <fmt/printf.h>
+#include "VexaSprintf.h"
 
 #include <cstdlib>
 
@@ -152,7 +152,7 @@ int CSteelBeamInputDlg::LoadFromParam(CVexaParam* param) {
     SetEditText(IDC_EDIT_L, p->m_nL);
     SetEditText(IDC_EDIT_LN, p->m_nLn);
     SetEditText(IDC_EDIT_C, p->m_nC);
-    SetComboBoxText(IDC_COMBO_YO, fmt::sprintf("%.1f", p->m_dYo));
+    SetComboBoxText(IDC_COMBO_YO, VexaSprintf("%.1f", p->m_dYo));
     SetComboBoxText(IDC_COMBO_INTENSITY, p->m_strIntensity);
     SetComboBoxText(IDC_COMBO_RESTRAIN, p->m_strRestrain);
     SetComboBoxText(IDC_COMBO_CRI, p->m_strCri);

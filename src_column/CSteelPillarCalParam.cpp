@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include <fmt/printf.h>
+#include "VexaSprintf.h"
 
 #include "CLoadDataTable.h"
 #include "CPloMath.h"
@@ -335,12 +335,12 @@ std::string CSteelPillarCalParam::CheckInput() const {
     }
     // The steel section must lie inside the concrete with its cover on every face.
     if (ha + 2 * c >= h) {
-        return fmt::sprintf("型钢截面高%smm加两倍保护层厚度%dmm不小于柱截面高h=%dmm，型钢不能放入柱截面内，"
+        return VexaSprintf("型钢截面高%smm加两倍保护层厚度%dmm不小于柱截面高h=%dmm，型钢不能放入柱截面内，"
                             "请重新选择型钢截面或调整柱截面尺寸！",
                             ftoa3(ha), m_nC, m_nH);
     }
     if (bf + 2 * c >= b) {
-        return fmt::sprintf("型钢截面宽%smm加两倍保护层厚度%dmm不小于柱截面宽b=%dmm，型钢不能放入柱截面内，"
+        return VexaSprintf("型钢截面宽%smm加两倍保护层厚度%dmm不小于柱截面宽b=%dmm，型钢不能放入柱截面内，"
                             "请重新选择型钢截面或调整柱截面尺寸！",
                             ftoa3(bf), m_nC, m_nB);
     }
@@ -787,21 +787,21 @@ int CSteelPillarCalParam::WriteResult() {
     w.WriteSectionTitle("一、构件编号: " + m_strCode);
     w.WriteSectionTitle("二、截面尺寸参数");
     std::string t;
-    t += fmt::sprintf("\t\tb=%dmm\n", m_nB);
-    t += fmt::sprintf("\t\th=%dmm\n", m_nH);
-    t += fmt::sprintf("\t\tHn=%dmm\n", m_nHn);
-    t += fmt::sprintf("\t\tLo=%dmm\n", m_nLo);
-    t += fmt::sprintf("\t\tStlb=%smm\n", F(m_dStlB));
-    t += fmt::sprintf("\t\tStlh=%smm\n", F(m_dStlH));
-    t += fmt::sprintf("\t\ttw=%smm\n", F(m_dStlTw));
-    t += fmt::sprintf("\t\ttf=%smm\n", F(m_dStlTf));
+    t += VexaSprintf("\t\tb=%dmm\n", m_nB);
+    t += VexaSprintf("\t\th=%dmm\n", m_nH);
+    t += VexaSprintf("\t\tHn=%dmm\n", m_nHn);
+    t += VexaSprintf("\t\tLo=%dmm\n", m_nLo);
+    t += VexaSprintf("\t\tStlb=%smm\n", F(m_dStlB));
+    t += VexaSprintf("\t\tStlh=%smm\n", F(m_dStlH));
+    t += VexaSprintf("\t\ttw=%smm\n", F(m_dStlTw));
+    t += VexaSprintf("\t\ttf=%smm\n", F(m_dStlTf));
     w.WriteText(t);
     w.WriteSectionTitle("三、荷载参数");
     t.clear();
-    t += fmt::sprintf("\t\t柱截面弯矩设计值Mx=%dkN.m\n", m_nMx);
-    t += fmt::sprintf("\t\t柱截面弯矩放大系数=%s\n", F(m_dAmpNum));
-    t += fmt::sprintf("\t\t柱截面剪力设计值Vc=%dkN\n", m_nVc);
-    t += fmt::sprintf("\t\t柱截面轴力设计值Nc=%dkN\n", m_nNc);
+    t += VexaSprintf("\t\t柱截面弯矩设计值Mx=%dkN.m\n", m_nMx);
+    t += VexaSprintf("\t\t柱截面弯矩放大系数=%s\n", F(m_dAmpNum));
+    t += VexaSprintf("\t\t柱截面剪力设计值Vc=%dkN\n", m_nVc);
+    t += VexaSprintf("\t\t柱截面轴力设计值Nc=%dkN\n", m_nNc);
     w.WriteText(t);
     w.WriteSectionTitle("四、计算结果");
     t.clear();
@@ -816,20 +816,20 @@ void CSteelPillarCalParam::SetCmdInfo() {
     g_VexaMainInfo.SetCurCmdType("钢骨混凝土柱计算\n");
     g_VexaMainInfo.SetCurCmdNumber(m_strCode);
     std::string dims;
-    dims += fmt::sprintf("b=%dmm\n", m_nB);
-    dims += fmt::sprintf("h=%dmm\n", m_nH);
-    dims += fmt::sprintf("Hn=%dmm\n", m_nHn);
-    dims += fmt::sprintf("Lo=%dmm\n", m_nLo);
-    dims += fmt::sprintf("Stlb=%s mm\n", F(m_dStlB));
-    dims += fmt::sprintf("Stlh=%s mm\n", F(m_dStlH));
-    dims += fmt::sprintf("tw=%smm\n", F(m_dStlTw));
-    dims += fmt::sprintf("tf=%smm\n", F(m_dStlTf));
+    dims += VexaSprintf("b=%dmm\n", m_nB);
+    dims += VexaSprintf("h=%dmm\n", m_nH);
+    dims += VexaSprintf("Hn=%dmm\n", m_nHn);
+    dims += VexaSprintf("Lo=%dmm\n", m_nLo);
+    dims += VexaSprintf("Stlb=%s mm\n", F(m_dStlB));
+    dims += VexaSprintf("Stlh=%s mm\n", F(m_dStlH));
+    dims += VexaSprintf("tw=%smm\n", F(m_dStlTw));
+    dims += VexaSprintf("tf=%smm\n", F(m_dStlTf));
     g_VexaMainInfo.SetCurCmdDimInfo(dims);
     std::string loads;
-    loads += fmt::sprintf("柱截面弯矩设计值Mx=%dkN.m\n", m_nMx);
-    loads += fmt::sprintf("柱截面弯矩放大系数=%s\n", F(m_dAmpNum));
-    loads += fmt::sprintf("柱截面剪力设计值Vc=%dkN\n", m_nVc);
-    loads += fmt::sprintf("柱截面轴力设计值Nc=%dkN\n", m_nNc);
+    loads += VexaSprintf("柱截面弯矩设计值Mx=%dkN.m\n", m_nMx);
+    loads += VexaSprintf("柱截面弯矩放大系数=%s\n", F(m_dAmpNum));
+    loads += VexaSprintf("柱截面剪力设计值Vc=%dkN\n", m_nVc);
+    loads += VexaSprintf("柱截面轴力设计值Nc=%dkN\n", m_nNc);
     g_VexaMainInfo.SetCurCmdLoadInfo(loads);
     g_VexaMainInfo.SetCurCmdResultInfo(m_strNormalResult + m_strShearResult + "\n" + m_strShearCompResult + "\n" +
                                        m_strSteelRatioResult + "\n" + m_strAxialResult + "\n");
@@ -852,31 +852,31 @@ int CSteelPillarCalParam::WriteCalcBook() {
     w.WriteSectionTitle("四、计算信息:");
     std::string t;
     t += "\t1. 几何参数\n";
-    t += fmt::sprintf("\t\t柱截面宽度b=%dmm\n", m_nB);
-    t += fmt::sprintf("\t\t柱截面高度h=%dmm\n", m_nH);
-    t += fmt::sprintf("\t\t柱计算高度Lo=%dmm\n", m_nLo);
-    t += fmt::sprintf("\t\t柱净高Hn=%dmm\n", m_nHn);
+    t += VexaSprintf("\t\t柱截面宽度b=%dmm\n", m_nB);
+    t += VexaSprintf("\t\t柱截面高度h=%dmm\n", m_nH);
+    t += VexaSprintf("\t\t柱计算高度Lo=%dmm\n", m_nLo);
+    t += VexaSprintf("\t\t柱净高Hn=%dmm\n", m_nHn);
     t += "\t2. 参数信息\n";
     t += "\t\t型钢等级\t" + m_strGraSteel + "\n";
     t += "\t\t混凝土等级\t" + m_strGraCon + "\n";
     t += "\t\t纵筋等级\t" + m_strGraPort + "\n";
     t += "\t\t箍筋等级\t" + m_strGraHoop + "\n";
     t += "\t3. 荷载信息\n";
-    t += fmt::sprintf("\t\t截面弯矩设计值M=%dkN.m\n", m_nMx);
-    t += fmt::sprintf("\t\t截面弯矩放大系数=%s\n", F(m_dAmpNum));
-    t += fmt::sprintf("\t\t截面剪力设计值Vc=%dkN\n", m_nVc);
-    t += fmt::sprintf("\t\t截面轴力设计值Nc=%dkN\n", m_nNc);
+    t += VexaSprintf("\t\t截面弯矩设计值M=%dkN.m\n", m_nMx);
+    t += VexaSprintf("\t\t截面弯矩放大系数=%s\n", F(m_dAmpNum));
+    t += VexaSprintf("\t\t截面剪力设计值Vc=%dkN\n", m_nVc);
+    t += VexaSprintf("\t\t截面轴力设计值Nc=%dkN\n", m_nNc);
     t += "\t4. 配筋信息\n";
-    t += fmt::sprintf("\t\t角筋直径 %dmm\n", m_nDo);
-    t += fmt::sprintf("\t\tx方向分布纵筋直径 %dmm\n", m_nDx);
-    t += fmt::sprintf("\t\tx方向分布纵筋根数 %dmm\n", m_nNx);
-    t += fmt::sprintf("\t\ty方向分布纵筋直径 %dmm\n", m_nDy);
-    t += fmt::sprintf("\t\ty方向分布纵筋根数 %dmm\n", m_nNy);
-    t += fmt::sprintf("\t\t箍筋间距s=%dmm\n", m_nSpaceHoop);
+    t += VexaSprintf("\t\t角筋直径 %dmm\n", m_nDo);
+    t += VexaSprintf("\t\tx方向分布纵筋直径 %dmm\n", m_nDx);
+    t += VexaSprintf("\t\tx方向分布纵筋根数 %dmm\n", m_nNx);
+    t += VexaSprintf("\t\ty方向分布纵筋直径 %dmm\n", m_nDy);
+    t += VexaSprintf("\t\ty方向分布纵筋根数 %dmm\n", m_nNy);
+    t += VexaSprintf("\t\t箍筋间距s=%dmm\n", m_nSpaceHoop);
     t += "\t5. 计算信息\n";
-    t += fmt::sprintf("\t\t结构重要性系数γ~0~=%s\n", F(m_dYo));
+    t += VexaSprintf("\t\t结构重要性系数γ~0~=%s\n", F(m_dYo));
     t += "\t\t抗震等级  \t" + m_strGraSeismic + "\n";
-    t += fmt::sprintf("\t\t混凝土保护层厚度C=%dmm\n", m_nC);
+    t += VexaSprintf("\t\t混凝土保护层厚度C=%dmm\n", m_nC);
     t += "\t6. 型钢表\n";
     w.WriteText(t);
     WriteSteelSectionTable(w, m_item.IsEmpty() ? FindSectionItem() : m_item);
@@ -894,7 +894,7 @@ int CSteelPillarCalParam::WriteCalcBook() {
 }
 
 std::string CSteelPillarCalParam::AsvRText() const {
-    return fmt::sprintf("\t\t实际箍筋配筋面积\n\t\tAsvR=n*π*dv$2$/4=%d*π*%d$2$/4\n\t\t    =%s(mm2)\n", m_nNumHoopY,
+    return VexaSprintf("\t\t实际箍筋配筋面积\n\t\tAsvR=n*π*dv$2$/4=%d*π*%d$2$/4\n\t\t    =%s(mm2)\n", m_nNumHoopY,
                         m_nDiamHoop, F(m_dAsvR));
 }
 
@@ -906,51 +906,51 @@ void CSteelPillarCalParam::WriteBookJGJNormal(CWordObject& w) {
 
     w.WriteSectionTitle("五、钢骨混凝土柱正截面验算:");
     std::string t = "\t1.计算偏心距\n";
-    t += fmt::sprintf("\t\teo=M/N=%.0f*10^6/%d*10^3=%s(mm)\n", m_dM, m_nNc, E2(m_dE0));
-    t += fmt::sprintf("\t\tho=%s-%s=%s(mm)\n", F(h), F((m_dasPrime + m_daa) / 2), F(m_dh0));
+    t += VexaSprintf("\t\teo=M/N=%.0f*10^6/%d*10^3=%s(mm)\n", m_dM, m_nNc, E2(m_dE0));
+    t += VexaSprintf("\t\tho=%s-%s=%s(mm)\n", F(h), F((m_dasPrime + m_daa) / 2), F(m_dh0));
     t += "\t\tea=0.12*(0.3*ho-eo)\n";
-    t += fmt::sprintf("\t\t  =0.12*(0.3*%s-%s)\n", F(m_dh0), E2(m_dE0));
-    t += fmt::sprintf("\t\t  =%s(mm)\n", E2(m_dEaFormula));
+    t += VexaSprintf("\t\t  =0.12*(0.3*%s-%s)\n", F(m_dh0), E2(m_dE0));
+    t += VexaSprintf("\t\t  =%s(mm)\n", E2(m_dEaFormula));
     if (m_dEaFormula < m_dEaAdd) {
         const int h30 = m_nH / 30;
         if (h30 >= 20) {
-            t += fmt::sprintf("\t\tea<h/30,取ea=h/30=%s/30=%smm\n", F(h), E2(h30));
+            t += VexaSprintf("\t\tea<h/30,取ea=h/30=%s/30=%smm\n", F(h), E2(h30));
         } else {
             t += "\t\tea<20mm,取ea=20mm\n";
         }
     }
-    t += fmt::sprintf("\t\tei=eo+ea=%s+%s=%s(mm)\n", E2(m_dE0), E2(m_dEaAdd), E2(m_dEi));
+    t += VexaSprintf("\t\tei=eo+ea=%s+%s=%s(mm)\n", E2(m_dE0), E2(m_dEaAdd), E2(m_dEi));
     if (!CPloMath::EqualLess(static_cast<double>(m_nLo) / h, 8.0, kEps)) {
         const double zeta1 = 0.5 * m_dfc * m_dA / m_nNc / 1000;
         const double zeta2 = 1.15 - 0.01 * m_nLo / h;
-        t += fmt::sprintf("\t\tA=b*h=%s*%s=%s(mm)\n", F(m_nB), F(h), F(m_dA));
+        t += VexaSprintf("\t\tA=b*h=%s*%s=%s(mm)\n", F(m_nB), F(h), F(m_dA));
         t += "\t\tζ~1~=0.5*fc*A/N\n";
-        t += fmt::sprintf("\t\t =0.5*%s*%s/(%s*10^3)\n", F(m_dfc), F(m_dA), F(m_nNc));
-        t += fmt::sprintf("\t\t =%s\n", F(zeta1));
+        t += VexaSprintf("\t\t =0.5*%s*%s/(%s*10^3)\n", F(m_dfc), F(m_dA), F(m_nNc));
+        t += VexaSprintf("\t\t =%s\n", F(zeta1));
         if (zeta1 > 1.0) {
             t += "\t\tζ~1~>1,取ζ~1~=1\n";
         }
         t += "\t\tζ~2~=1.15-0.01*lo/h\n";
-        t += fmt::sprintf("\t\t =1.15-0.01*%s/%s\n", F(m_nLo), F(h));
-        t += fmt::sprintf("\t\t =%s\n", F(zeta2));
+        t += VexaSprintf("\t\t =1.15-0.01*%s/%s\n", F(m_nLo), F(h));
+        t += VexaSprintf("\t\t =%s\n", F(zeta2));
         if (zeta2 > 1.0) {
             t += "\t\tζ~2~>1,取ζ~2~=1\n";
         }
-        t += fmt::sprintf(
+        t += VexaSprintf(
             "\t\t偏心增大系数\n\t\tη=1+(lo/h)$2$*ζ~1~*ζ~2~/(1400(ei/ho))\n\t\t =1+(%d/%d)$2$*%s*%s/(1400(%s/%s))\n\t\t "
             "=%s\n",
             m_nLo, m_nH, F(m_dZeta1), F(m_dZeta2), E2(m_dEi), F(m_dh0), F(m_dEta));
     } else {
         t += "\t\tlo/H<8，偏心增大系数η=1\n";
     }
-    t += fmt::sprintf("\t\t则:\n\t\te=η*ei+h/2-a\n\t\t =%s*%s+%d/2-%s\n\t\t=%s(mm)\n", F(m_dEta), E2(m_dEi), m_nH,
+    t += VexaSprintf("\t\t则:\n\t\te=η*ei+h/2-a\n\t\t =%s*%s+%d/2-%s\n\t\t=%s(mm)\n", F(m_dEta), E2(m_dEi), m_nH,
                       F(m_da), E2(m_dE));
 
     t += "\t2.截面受压区高度计算\n";
-    t += fmt::sprintf("\t\t柱截面有效高度ho=%s(mm)\n", F(m_dh0));
-    t += fmt::sprintf("\t\t上翼缘至上边缘距离比δ1=%s\n", F(m_dDelta1));
-    t += fmt::sprintf("\t\t下翼缘至上边缘距离比δ2=%s\n", F(m_dDelta2));
-    t += fmt::sprintf(
+    t += VexaSprintf("\t\t柱截面有效高度ho=%s(mm)\n", F(m_dh0));
+    t += VexaSprintf("\t\t上翼缘至上边缘距离比δ1=%s\n", F(m_dDelta1));
+    t += VexaSprintf("\t\t下翼缘至上边缘距离比δ2=%s\n", F(m_dDelta2));
+    t += VexaSprintf(
         "\t\tx=(%s*N+(δ1+δ2)*tw*ho*fa+fy*As+fa*Aaf-fy'*As'-fa'*Aaf')\n\t\t   /(fc*b+2.5*tw*fa)\n"
         "\t\t  =(%s*%s*10^3+(%s+%s)*%s*%s*%s+%s*%s+%s*%s-%s*%s-%s*%s)\n\t\t   /(%s*%d+2.5*%s*%s)\n\t\t  =%s(mm)\n",
         gammaName, F(gamma), F(m_nNc), F(m_dDelta1), F(m_dDelta2), F(m_dStlTw), F(m_dh0), F(m_dfa), F(m_dfy),
@@ -960,33 +960,33 @@ void CSteelPillarCalParam::WriteBookJGJNormal(CWordObject& w) {
     t += "\t2.截面验算\n";
     const double xibh0 = m_dXib * m_dh0;
     if (m_bLargeEcc) {
-        t += fmt::sprintf("\t\tx=%smm<=ξ~b~*ho=%s*%s=%s(mm)，大偏心！\n", F(m_dXGross), F(m_dXib), F(m_dh0), F(xibh0));
+        t += VexaSprintf("\t\tx=%smm<=ξ~b~*ho=%s*%s=%s(mm)，大偏心！\n", F(m_dXGross), F(m_dXib), F(m_dh0), F(xibh0));
         if (!m_bSectionOk) {
             t += m_strNormalResult;
             w.WriteText(t);
             return;
         }
         t += "\t\t当δ1*ho<1.25x,δ2*ho>1.25x时，\n";
-        t += fmt::sprintf("\t\tNaw=(2.5ξ-(δ1+δ2))tw*ho*fa\n\t\t   =(2.5*%s-(%s+%s))*%s*%s*%s)\n\t\t   =%s(kN)\n",
+        t += VexaSprintf("\t\tNaw=(2.5ξ-(δ1+δ2))tw*ho*fa\n\t\t   =(2.5*%s-(%s+%s))*%s*%s*%s)\n\t\t   =%s(kN)\n",
                           F(m_dXi), F(m_dDelta1), F(m_dDelta2), F(m_dStlTw), F(m_dh0), F(m_dfa), F(m_dNaw));
-        t += fmt::sprintf(
+        t += VexaSprintf(
             "\t\tMaw=(0.5(δ1$2$+δ2$2$)-(δ1+δ2)+2.5ξ-(1.25ξ)$2$)tw*ho$2$*fa\n\t\t   "
             "=0.5(%s$2$+%s$2$)-(%s+%s)+2.5*%s-(1.25*%s)$2$)%s*%s$2$*%s\n\t\t   =%s(kN.m)\n",
             F(m_dDelta1), F(m_dDelta2), F(m_dDelta1), F(m_dDelta2), F(m_dXi), F(m_dXi), F(m_dStlTw), F(m_dh0),
             F(m_dfa), F(m_dMaw));
     } else {
-        t += fmt::sprintf("\t\tx=%smm>ξ~b~*ho=%s*%s=%s(mm)，小偏心！\n", F(m_dXGross), F(m_dXib), F(m_dh0), F(xibh0));
+        t += VexaSprintf("\t\tx=%smm>ξ~b~*ho=%s*%s=%s(mm)，小偏心！\n", F(m_dXGross), F(m_dXib), F(m_dh0), F(xibh0));
         t += "\t\t当δ1*ho<1.25x,δ2*ho<1.25x时，\n";
-        t += fmt::sprintf("\t\tNaw=(δ2-δ1)*tw*ho*fa\n\t\t   =(%s-%s))*%s*%s*%s)\n\t\t   =%s(kN)\n", F(m_dDelta2),
+        t += VexaSprintf("\t\tNaw=(δ2-δ1)*tw*ho*fa\n\t\t   =(%s-%s))*%s*%s*%s)\n\t\t   =%s(kN)\n", F(m_dDelta2),
                           F(m_dDelta1), F(m_dStlTw), F(m_dh0), F(m_dfa), F(m_dNaw));
-        t += fmt::sprintf(
+        t += VexaSprintf(
             "\t\tMaw=(0.5(δ1$2$-δ2$2$)+(δ2-δ1))tw*ho$2$*fa\n\t\t   =(0.5(%s$2$-%s$2$)+(%s-%s))*%s*%s$2$*%s\n\t\t   "
             "=%s(kN.m)\n",
             F(m_dDelta1), F(m_dDelta2), F(m_dDelta2), F(m_dDelta1), F(m_dStlTw), F(m_dh0), F(m_dfa), F(m_dMaw));
-        t += fmt::sprintf("\t\tξ=%smm\n", F(m_dXi));
-        t += fmt::sprintf("\t\tx=ξho=%s*%s=%s(mm)\n", F(m_dXi), F(m_dh0), F(m_dXi * m_dh0));
+        t += VexaSprintf("\t\tξ=%smm\n", F(m_dXi));
+        t += VexaSprintf("\t\tx=ξho=%s*%s=%s(mm)\n", F(m_dXi), F(m_dh0), F(m_dXi * m_dh0));
         if (m_bXCapped) {
-            t += fmt::sprintf("\t\tx>h,取x=h=%smm\n", F(h));
+            t += VexaSprintf("\t\tx>h,取x=h=%smm\n", F(h));
         }
         if (!m_bSectionOk) {
             t += m_strNormalResult;
@@ -995,37 +995,37 @@ void CSteelPillarCalParam::WriteBookJGJNormal(CWordObject& w) {
         }
         const double ratio = (m_dXi - 0.8) / (m_dXib - 0.8);
         auto stress = [&](const char* name, const char* fname, double f, double sigma) {
-            std::string s = fmt::sprintf("\t\tσ~%s~=%s*(ξ-0.8)/(ξ~b~-0.8)\n\t\t   =%s*(%s-0.8)/(%s-0.8)\n\t\t   "
+            std::string s = VexaSprintf("\t\tσ~%s~=%s*(ξ-0.8)/(ξ~b~-0.8)\n\t\t   =%s*(%s-0.8)/(%s-0.8)\n\t\t   "
                                          "=%s(N/mm$2$)\n",
                                          name, fname, F(f), F(m_dXi), F(m_dXib), F(f * ratio));
             if (f * ratio > f) {
-                s += fmt::sprintf("\t\tσ~%s~>%s,取σ~%s~=%s=%s(N/mm$2$)\n", name, fname, name, fname, F(sigma));
+                s += VexaSprintf("\t\tσ~%s~>%s,取σ~%s~=%s=%s(N/mm$2$)\n", name, fname, name, fname, F(sigma));
             } else if (f * ratio < -f) {
-                s += fmt::sprintf("\t\tσ~%s~<-%s,取σ~%s~=-%s=%s(N/mm$2$)\n", name, fname, name, fname, F(sigma));
+                s += VexaSprintf("\t\tσ~%s~<-%s,取σ~%s~=-%s=%s(N/mm$2$)\n", name, fname, name, fname, F(sigma));
             }
             return s;
         };
         t += stress("s", "fy", m_dfy, m_dSigmaS);
         t += stress("a", "fa", m_dfa, m_dSigmaA);
-        t += fmt::sprintf(
+        t += VexaSprintf(
             "\t\tNu=fc*x*b+(fy-σ~s~)*As+(fa-σ~a~)*Aaf+Naw\n\t\t  =%s*%s*%d+(%s-(%s))*%s+(%s-(%s))*%s+(%s)\n\t\t  "
             "=%s(kN)\n",
             F(m_dfc), F(m_dX), m_nB, F(m_dfy), F(m_dSigmaS), F(m_dAs), F(m_dfa), F(m_dSigmaA), F(m_dAaf), F(m_dNaw),
             F(m_dNu));
-        t += fmt::sprintf("\t\tγo*N=%s*%d=%s(kN)%sNu=%s(kN)\n", F(m_dYo), m_nNc, F(m_dYoN),
+        t += VexaSprintf("\t\tγo*N=%s*%d=%s(kN)%sNu=%s(kN)\n", F(m_dYo), m_nNc, F(m_dYoN),
                           m_dNu < m_dYoN ? ">" : "<=", F(m_dNu));
     }
-    t += fmt::sprintf("\t\t%s*N*e=%s*%s*%s=%s(kN.m)\n", gammaName, F(gamma), F(m_nNc), E2(m_dE), F(m_dYNe));
+    t += VexaSprintf("\t\t%s*N*e=%s*%s*%s=%s(kN.m)\n", gammaName, F(gamma), F(m_nNc), E2(m_dE), F(m_dYNe));
     const bool momentOk = !(m_dMu < m_dYNe);
-    const std::string numbers = fmt::sprintf("\t\t=%d*%s*(%s-%s/2)*%s+%s*(%s-%s)*%s\n\t\t+%s*(%s-%s)*%s+(%s)\n", m_nB,
+    const std::string numbers = VexaSprintf("\t\t=%d*%s*(%s-%s/2)*%s+%s*(%s-%s)*%s\n\t\t+%s*(%s-%s)*%s+(%s)\n", m_nB,
                                              F(m_dX), F(m_dh0), F(m_dX), F(m_dfc), F(m_dAs), F(m_dh0), F(m_das),
                                              F(m_dfy), F(m_dAaff), F(m_dh0), F(m_daa), F(m_dfaPrime), F(m_dMaw));
     if (momentOk) {
         t += "\t\t<=bx(ho-x/2)fc+A's(ho-a's)f'y+A'af(ho-a'a)f'a+Maw\n" + numbers;
-        t += fmt::sprintf(seismic ? "\t\t=%s(kN.m)\n" : "\t\t=%s()\n", F(m_dMu));
+        t += VexaSprintf(seismic ? "\t\t=%s(kN.m)\n" : "\t\t=%s()\n", F(m_dMu));
     } else {
         t += "\t\t>bx(ho-x/2)fc+A's(ho-a's)f'y+A'af(ho-a'a)f'a+Maw\n" + numbers;
-        t += fmt::sprintf("\t\t=%s(kN.m)\n", F(m_dMu));
+        t += VexaSprintf("\t\t=%s(kN.m)\n", F(m_dMu));
     }
     t += m_strNormalResult;
     w.WriteText(t);
@@ -1036,38 +1036,38 @@ void CSteelPillarCalParam::WriteBookYBNormal(CWordObject& w) {
     const double NcssRaw = (m_nNc * 1000.0 - m_dNb * 1000) * m_dNcoss / (m_dNo - m_dNb) / 1000;
     const double McrcRaw = m_dM - m_dMcyss;
     std::string t = "\t1.求柱内钢骨所承担的轴力Ncss\n";
-    t += fmt::sprintf("\t\tNo=Ncoss+Ncorc\n\t\t  =%s+%s\n\t\t  =%s(kN)\n", F(m_dNcoss), F(m_dNcorc), F(m_dNo));
-    t += fmt::sprintf("\t\tNb=0.4fcbh\n\t\t  =0.4*%s*%d*%d\n\t\t  =%s(kN)\n", F(m_dfc), m_nB, m_nH, F(m_dNb));
-    t += fmt::sprintf("\t\tNcss=(N-Nb)*Ncoss/(No-Nb)\n\t\t    =(%d-%s)*%s/(%s-%s)\n\t\t    =%s(kN)\n", m_nNc, F(m_dNb),
+    t += VexaSprintf("\t\tNo=Ncoss+Ncorc\n\t\t  =%s+%s\n\t\t  =%s(kN)\n", F(m_dNcoss), F(m_dNcorc), F(m_dNo));
+    t += VexaSprintf("\t\tNb=0.4fcbh\n\t\t  =0.4*%s*%d*%d\n\t\t  =%s(kN)\n", F(m_dfc), m_nB, m_nH, F(m_dNb));
+    t += VexaSprintf("\t\tNcss=(N-Nb)*Ncoss/(No-Nb)\n\t\t    =(%d-%s)*%s/(%s-%s)\n\t\t    =%s(kN)\n", m_nNc, F(m_dNb),
                       F(m_dNcoss), F(m_dNo), F(m_dNb), F(NcssRaw));
     if (NcssRaw < 0) {
         t += "\t\tNcss<0,取Ncss=0\n";
     }
     t += "\t2.求钢骨部分的受弯承载力Mcyss\n";
-    t += fmt::sprintf("\t\t绕强轴方向弯曲，取m=%s,得\n", F(m_dMExp));
-    t += fmt::sprintf("\t\tMcyss=[1-(Ncss/Ncoss)$%s$]Myoss\n\t\t     =[1-(%s/%s)$%s$]*%s\n\t\t     =%s(kN.m)\n",
+    t += VexaSprintf("\t\t绕强轴方向弯曲，取m=%s,得\n", F(m_dMExp));
+    t += VexaSprintf("\t\tMcyss=[1-(Ncss/Ncoss)$%s$]Myoss\n\t\t     =[1-(%s/%s)$%s$]*%s\n\t\t     =%s(kN.m)\n",
                       F(m_dMExp), F(m_dNcss), F(m_dNcoss), F(m_dMExp), F(m_dMyoss), F(m_dMcyss));
     t += "\t3.求外包钢筋混凝土部分的轴力设计值Ncrc和弯矩设计值Mcrc\n";
-    t += fmt::sprintf("\t\tNcrc=N-Ncss\n\t\t    =%d-(%s)\n\t\t    =%s(kN)\n", m_nNc, F(m_dNcss), F(m_dNcrc));
-    t += fmt::sprintf("\t\tMcrc=Mx-Mcyss\n\t\t    =%s-(%s)\n\t\t    =%s(kN)\n", F(m_dM), F(m_dMcyss), F(McrcRaw));
+    t += VexaSprintf("\t\tNcrc=N-Ncss\n\t\t    =%d-(%s)\n\t\t    =%s(kN)\n", m_nNc, F(m_dNcss), F(m_dNcrc));
+    t += VexaSprintf("\t\tMcrc=Mx-Mcyss\n\t\t    =%s-(%s)\n\t\t    =%s(kN)\n", F(m_dM), F(m_dMcyss), F(McrcRaw));
     if (McrcRaw < 0) {
         t += "\t\tMcrc<0,取Mcrc=0\n";
     }
     t += "\t4.求外包钢筋混凝土部分的竖向钢筋\n";
-    t += fmt::sprintf("\t\teo=Mcrc/Ncrc=%s(mm)\n", E2(m_dE0));
+    t += VexaSprintf("\t\teo=Mcrc/Ncrc=%s(mm)\n", E2(m_dE0));
     const double xibh0 = m_dXib * m_dh0;
     if (m_bLargeEcc) {
-        t += fmt::sprintf("\t\t因为x=%s(mm)≤ξ~b~*ho=%smm,故按大偏心受压计算。\n", F(m_dXGross), F(xibh0));
+        t += VexaSprintf("\t\t因为x=%s(mm)≤ξ~b~*ho=%smm,故按大偏心受压计算。\n", F(m_dXGross), F(xibh0));
         if (m_bAboutBars) {
-            t += fmt::sprintf("\t\t因为x=%s(mm)<2as=%smm,故对受压钢筋合力点取矩,e'=η*ei-h/2+as=%s(mm)。\n",
+            t += VexaSprintf("\t\t因为x=%s(mm)<2as=%smm,故对受压钢筋合力点取矩,e'=η*ei-h/2+as=%s(mm)。\n",
                               F(m_dXGross), F(2 * m_das), E2(m_dEPrime));
         }
     } else {
-        t += fmt::sprintf("\t\t因为x=%s(mm)＞ξ~b~*ho=%smm,故按小偏心受压计算。\n", F(m_dXGross), F(xibh0));
+        t += VexaSprintf("\t\t因为x=%s(mm)＞ξ~b~*ho=%smm,故按小偏心受压计算。\n", F(m_dXGross), F(xibh0));
     }
-    t += fmt::sprintf("\t\t采用对称配筋，并取η=%s，求得：\n", F(m_dEta));
-    t += fmt::sprintf("\t\tAs=A's=%smm$2$\n", F(m_dAs));
-    t += fmt::sprintf("\t\t实际单边配筋面积为%smm$2$\n", F(m_dAsR));
+    t += VexaSprintf("\t\t采用对称配筋，并取η=%s，求得：\n", F(m_dEta));
+    t += VexaSprintf("\t\tAs=A's=%smm$2$\n", F(m_dAs));
+    t += VexaSprintf("\t\t实际单边配筋面积为%smm$2$\n", F(m_dAsR));
     if (m_dAsR < m_dAs) {
         t += "\t\t请增大配筋面积！\n";
     }
@@ -1079,38 +1079,38 @@ void CSteelPillarCalParam::WriteBookShear(CWordObject& w, bool yb) {
     const double gamma = seismic ? 0.85 : m_dYo;
     w.WriteSectionTitle("六、钢骨混凝土柱斜截面验算:");
     std::string t = "\t1.截面剪力设计值\n";
-    t += fmt::sprintf("\t\t柱的剪力设计值Vc=%dkN\n", m_nVc);
+    t += VexaSprintf("\t\t柱的剪力设计值Vc=%dkN\n", m_nVc);
     if (yb) {
-        t += fmt::sprintf("\t\t型钢部分受剪承载力\n\t\tVcyss=fssv*tw*hw\n\t\t     =%s*%s*%s\n\t\t     =%s(kN)\n",
+        t += VexaSprintf("\t\t型钢部分受剪承载力\n\t\tVcyss=fssv*tw*hw\n\t\t     =%s*%s*%s\n\t\t     =%s(kN)\n",
                           F(m_dfssv), F(m_dStlTw), F(m_dhw), F(m_dVcyss));
         t += seismic ? "\t\t钢筋混凝土剪力设计值\n\t\tVcurc=γ~RE~*Vc-Vcyss\n" : "\t\t钢筋混凝土剪力设计值\n\t\tVcurc=γo*Vc-Vcyss\n";
-        t += fmt::sprintf("\t\t     =%s*%d-%s\n\t\t     =%s(kN)\n", F(gamma), m_nVc, F(m_dVcyss), F(m_dVcurc));
+        t += VexaSprintf("\t\t     =%s*%d-%s\n\t\t     =%s(kN)\n", F(gamma), m_nVc, F(m_dVcyss), F(m_dVcurc));
         t += "\t2.计算配箍面积\n";
         if (seismic) {
             t += "\t\t箍筋配筋面积\n\t\tAsv=s*(Vcurc-0.16*fc*b*hco/(λ+1.5)-0.056Ncrc)/(fyv*ho)\n";
-            t += fmt::sprintf("\t\t     =%d*(%s-0.16*%s*%d*%s/(%s+1.5)\n\t\t      -0.056*%s)/(%s*%s)\n\t\t     =%s(mm2)\n",
+            t += VexaSprintf("\t\t     =%d*(%s-0.16*%s*%d*%s/(%s+1.5)\n\t\t      -0.056*%s)/(%s*%s)\n\t\t     =%s(mm2)\n",
                               m_nSpaceHoop, F(m_dVcurc * 1000), F(m_dfc), m_nB, F(m_dh0Prime), F(m_dLambda),
                               F(m_dNcrcPrime * 1000), F(m_dfyv), F(m_dh0Prime), F(m_dAsv));
         } else {
             t += "\t\t箍筋配筋面积\n\t\tAsv=s*(Vcurc-0.2*fc*b*hco/(λ+1.5)-0.07Ncrc)/(fyv*ho)\n";
-            t += fmt::sprintf("\t\t     =%d*(%s-0.2*%s*%d*%s/(%s+1.5)\n\t\t      -0.07*%s)/(%s*%s)\n\t\t     =%s(mm2)\n",
+            t += VexaSprintf("\t\t     =%d*(%s-0.2*%s*%d*%s/(%s+1.5)\n\t\t      -0.07*%s)/(%s*%s)\n\t\t     =%s(mm2)\n",
                               m_nSpaceHoop, F(m_dVcurc * 1000), F(m_dfc), m_nB, F(m_dh0Prime), F(m_dLambda),
                               F(m_dNcrcPrime * 1000), F(m_dfyv), F(m_dh0Prime), F(m_dAsv));
         }
     } else {
         t += seismic ? "\t\t钢筋混凝土剪力设计值\n\t\tVcrc=γ~RE~*Vc-0.58*fa*tw*hw/λ\n"
                      : "\t\t钢筋混凝土剪力设计值\n\t\tVcrc=γo*Vc-0.58*fa*tw*hw/λ\n";
-        t += fmt::sprintf("\t\t   =%s*%s-0.58*%s*%s*%s/%s=%s(kN)\n", F(gamma), F(m_nVc), F(m_dfa), F(m_dStlTw),
+        t += VexaSprintf("\t\t   =%s*%s-0.58*%s*%s*%s/%s=%s(kN)\n", F(gamma), F(m_nVc), F(m_dfa), F(m_dStlTw),
                           F(m_dhw), F(m_dLambda), F(m_dVcrc));
         t += "\t2.计算配箍面积\n";
         if (seismic) {
-            t += fmt::sprintf(
+            t += VexaSprintf(
                 "\t\t箍筋配筋面积\n\t\tAsv=s*(Vcrc-0.16*fc*b*ho/(λ+1.5)-0.056N)/(0.8*fyv*ho)\n\t\t    "
                 "=%d*(%s-0.16*%s*%d*%s/(%s+1.5)-0.056*%s)/(0.8*%s*%s)\n\t\t    =%s(mm2)\n",
                 m_nSpaceHoop, F(m_dVcrc * 1000), F(m_dfc), m_nB, F(m_dh0Prime), F(m_dLambda), F(m_dNPrime * 1000),
                 F(m_dfyv), F(m_dh0Prime), F(m_dAsv));
         } else {
-            t += fmt::sprintf(
+            t += VexaSprintf(
                 "\t\t箍筋配筋面积\n\t\tAsv=s*(Vcrc-0.2*fc*b*ho/(λ+1.5)-0.07N)/(fyv*ho)\n\t\t    "
                 "=%d*(%s-0.2*%s*%d*%s/(%s+1.5)-0.07*%s)/(%s*%s)\n\t\t    =%s(mm2)\n",
                 m_nSpaceHoop, F(m_dVcrc * 1000), F(m_dfc), m_nB, F(m_dh0Prime), F(m_dLambda), F(m_dNPrime * 1000),
@@ -1134,28 +1134,28 @@ void CSteelPillarCalParam::WriteBookShearCompression(CWordObject& w, bool yb) {
     auto compare = [&](const std::string& lhs, double value, double k) {
         const double limit = k * m_dBfch0;
         const bool fails = value > limit;
-        std::string s = fmt::sprintf("%s%s%sfc*b*ho\n\t\t   =%s*%s*%d*%s=%s(kN)\n", lhs, fails ? ">" : "<=", F(k),
+        std::string s = VexaSprintf("%s%s%sfc*b*ho\n\t\t   =%s*%s*%d*%s=%s(kN)\n", lhs, fails ? ">" : "<=", F(k),
                                      F(k), F(fc), m_nB, F(h0), F(limit));
         if (fails) {
             s += failed;
         }
         return s;
     };
-    const std::string vLine = fmt::sprintf("\t\t%s=%s(kN)", vName, F(V));
+    const std::string vLine = VexaSprintf("\t\t%s=%s(kN)", vName, F(V));
     if (!IsSeismic()) {
-        t += compare(fmt::sprintf("\t\tYo*Vc=%s*%s=%s(kN)", F(m_dYo), F(m_nVc), F(m_dYVc)), m_dYVc, 0.45);
+        t += compare(VexaSprintf("\t\tYo*Vc=%s*%s=%s(kN)", F(m_dYo), F(m_nVc), F(m_dYVc)), m_dYVc, 0.45);
         t += compare(vLine, V, 0.25);
     } else if (m_bShearCapFailed) {
         if (yb) {
-            t += fmt::sprintf("\t\tY~RE~*Vc=%s*%s\n\t\t    >0.36fc*b*ho=0.36*%s*%d*%s=%s(kN)\n", F(0.85), F(m_nVc), F(fc),
+            t += VexaSprintf("\t\tY~RE~*Vc=%s*%s\n\t\t    >0.36fc*b*ho=0.36*%s*%d*%s=%s(kN)\n", F(0.85), F(m_nVc), F(fc),
                               m_nB, F(h0), F(0.36 * m_dBfch0));
         } else {
-            t += fmt::sprintf("\t\tY~RE~*Vc=%s*%s=%s(kN)\n\t\t    >0.36fc*b*ho=0.36*%s*%d*%s=%s(kN)\n", F(0.85),
+            t += VexaSprintf("\t\tY~RE~*Vc=%s*%s=%s(kN)\n\t\t    >0.36fc*b*ho=0.36*%s*%d*%s=%s(kN)\n", F(0.85),
                               F(m_nVc), F(m_dYVc), F(fc), m_nB, F(h0), F(0.36 * m_dBfch0));
         }
         t += failed;
     } else {
-        t += compare(fmt::sprintf("\t\tY~RE~*Vc=%s*%s=%s(kN)", F(0.85), F(m_nVc), F(m_dYVc)), m_dYVc, 0.36);
+        t += compare(VexaSprintf("\t\tY~RE~*Vc=%s*%s=%s(kN)", F(0.85), F(m_nVc), F(m_dYVc)), m_dYVc, 0.36);
         t += compare(vLine, V, CPloMath::EqualLess(m_dLambda, 2.0, kEps) ? 0.15 : 0.2);
     }
     w.WriteText(t);
@@ -1170,17 +1170,17 @@ void CSteelPillarCalParam::WriteBookAxialRatio(CWordObject& w, bool yb) {
         return;
     }
     if (m_dAxialLimit < m_dAxialTable) {
-        t += fmt::sprintf("\t\tλ=%s≤2,轴压比限值[n]=%s-0.05=%s\n", F(m_dLambda), F(m_dAxialTable), F(m_dAxialLimit));
+        t += VexaSprintf("\t\tλ=%s≤2,轴压比限值[n]=%s-0.05=%s\n", F(m_dLambda), F(m_dAxialTable), F(m_dAxialLimit));
     }
     const double fa = yb ? m_dfaPrime : m_dfa;
-    const std::string numbers = fmt::sprintf("=%s/(%s*%s+%s*%s)=%s", F(m_nNc * 1000.0), F(m_dfc), F(m_dA), F(fa),
+    const std::string numbers = VexaSprintf("=%s/(%s*%s+%s*%s)=%s", F(m_nNc * 1000.0), F(m_dfc), F(m_dA), F(fa),
                                              F(m_dAa), F(m_dAxialRatio));
     if (m_dAxialLimit > m_dAxialRatio) {
-        t += fmt::sprintf(yb ? "\t\t轴压比\n\t\tn=N/(fc*Ac+fss*Ass)%s<%s\n" : "\t\t轴压比\n\t\tn=N/(fc*Ac+fa*Aa)%s<%s\n",
+        t += VexaSprintf(yb ? "\t\t轴压比\n\t\tn=N/(fc*Ac+fss*Ass)%s<%s\n" : "\t\t轴压比\n\t\tn=N/(fc*Ac+fa*Aa)%s<%s\n",
                           numbers, F(m_dAxialLimit));
         t += "\t\t轴压比验算满足要求！\n";
     } else {
-        t += fmt::sprintf(yb ? "\t\t轴压比\n\t\tn=N/(fc*Ac+fss+Ass)%s>%s\n" : "\t\t轴压比\n\t\tn=N/(fc*Ac+fa+Aa)%s>%s\n",
+        t += VexaSprintf(yb ? "\t\t轴压比\n\t\tn=N/(fc*Ac+fss+Ass)%s>%s\n" : "\t\t轴压比\n\t\tn=N/(fc*Ac+fa+Aa)%s>%s\n",
                           numbers, F(m_dAxialLimit));
     }
     w.WriteText(t);

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include <fmt/printf.h>
+#include "VexaSprintf.h"
 
 #include "CLoadDataTable.h"
 #include "src_beam/SteelSectionTable.h"
@@ -269,7 +269,7 @@ int CSteelPillarInputDlg::LoadFromParam(CVexaParam* param) {
                                    {IDC_COMBO_STRUCTURE, &p->m_strStructure}}) {
         SelectEntry(id, *text);
     }
-    SelectEntry(IDC_COMBO_YO, fmt::sprintf("%.1f", p->m_dYo));
+    SelectEntry(IDC_COMBO_YO, VexaSprintf("%.1f", p->m_dYo));
     SetEditText(IDC_EDIT_CODE, p->m_strCode);
     SetEditText(IDC_EDIT_AMPNUM, p->m_dAmpNum);
     SetEditText(IDC_EDIT_B, p->m_nB);

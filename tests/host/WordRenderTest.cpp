@@ -134,3 +134,34 @@ TEST(CWordRenderer, ForFileByExtension) {
     EXPECT_EQ(CWordRenderer::ForFile(".txt/book"), nullptr);
     EXPECT_EQ(CWordRenderer::KnownExtensions(), ".docx, .html, .htm, .pdf, .txt");
 }
+
+// Every character to escape, alone and in pairs, at every place of lines long enough to be read
+// eight bytes at a time, mixed with multi-byte text.
+TEST(CHtmlRenderer, EscapesAtEveryPlaceOfLongLines) {
+    const std::string specials = "&<>\"";
+    auto escaped = [](const std::string& text) {
+        std::string out;
+        for (char ch : text) {
+            switch (ch) {
+            case '&': out += "&amp;"; break;
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            case '"': out += "&quot;"; break;
+            default: out += ch;
+            }
+        }
+        return out;
+    };
+    const std::string base = "截面宽度b=250mm,ABCDEFGHIJ0123456789";
+    for (std::size_t at = 0; at <= base.size(); ++at) {
+        for (char ch : specials) {
+            std::string line = base;
+            line.insert(at, 1, ch);
+            line.insert(std::min(line.size(), at + 9), 1, specials[(at + 1) % 4]);
+            CWordObject doc;
+            doc.WriteText(line + "\n");
+            const std::string html = CHtmlRenderer().Render(doc);
+            ASSERT_NE(html.find("<p>" + escaped(line) + "</p>\n"), std::string::npos) << line;
+        }
+    }
+}
