@@ -143,6 +143,7 @@ VexaBatchRow RunRow(const BatchJob& job, std::size_t index) {
     request.sets = VexaBatchSettings(job.table, index);
     request.memberOfRefused = true;
     request.book = job.renderer != nullptr;
+    request.reportParams = false;   // the results list shows the results, not the settings
     CliRunOutcome outcome;
     CliDriver driver(request, outcome);
     DiscardCadSink sink;

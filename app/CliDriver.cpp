@@ -54,6 +54,12 @@ bool IsDrawPage(const CVexaCaltDlg& page) { return page.GetDrawButtonId() != 0; 
 bool IsResultPage(const CVexaCaltDlg& page) { return page.IsResultPage(); }
 }  // namespace
 
+void CliDriver::ReportParams(CVexaParam& param) {
+    if (m_request.reportParams) {
+        CollectFields(param.GetFields(), m_outcome.params, m_outcome.paramTypes);
+    }
+}
+
 bool CliDriver::ApplySets(CVexaTabDlg& dialog, const std::vector<std::pair<std::string, std::string>>& sets) {
     VexaSession session(dialog);
     // An error the page gave as a setting went in stops the settings: nothing is calculated or
@@ -164,7 +170,7 @@ int CliDriver::RunSteps(CVexaTabDlg& dialog) {
     if (m_request.paramsOnly) {
         param->ReadParam(dialog.GetSection());
         CollectFields(param->GetFields(), m_outcome.params, m_outcome.paramTypes);
-        return 1;
+        return 1;   // `vexa params` reports them whatever reportParams says
     }
 
     std::string error;
@@ -205,7 +211,7 @@ int CliDriver::RunSteps(CVexaTabDlg& dialog) {
         }
     }
     if (!ApplySets(dialog, inputSets)) {
-        CollectFields(param->GetFields(), m_outcome.params, m_outcome.paramTypes);
+        ReportParams(*param);
         return 0;
     }
 
@@ -213,19 +219,21 @@ int CliDriver::RunSteps(CVexaTabDlg& dialog) {
     TakeMessages(dialog, m_outcome);
     if (!ok || AnyRefusal(m_outcome)) {
         m_outcome.status = kExitRefused;
-        CollectFields(param->GetFields(), m_outcome.params, m_outcome.paramTypes);
+        ReportParams(*param);
         return 0;
     }
     if (!resultSets.empty() && !Revise(dialog, resultPage, resultSets)) {
-        CollectFields(param->GetFields(), m_outcome.params, m_outcome.paramTypes);
+        ReportParams(*param);
         return 0;
     }
     m_outcome.calculated = true;
     dialog.WriteOutputs(m_request.book);
     dialog.SaveParams();
-    m_outcome.book = param->m_CalcBookWord;
+    if (m_request.book) {
+        m_outcome.book = param->m_CalcBookWord;
+    }
     m_outcome.resultDoc = param->m_ResultWord;
-    CollectFields(param->GetFields(), m_outcome.params, m_outcome.paramTypes);
+    ReportParams(*param);
     CollectFields(param->GetResultFields(), m_outcome.results, m_outcome.resultTypes);
     if (m_request.draw && !Draw(dialog, drawPage, drawSets)) {
         return 0;

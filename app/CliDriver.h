@@ -22,6 +22,7 @@ struct CliRunRequest {
     bool draw = false;                                        // press the drawing page's button after the calculation
     bool memberOfRefused = false;                             // a batch: the member number also when refused
     bool book = true;                                         // write the calculation book
+    bool reportParams = true;                                 // the parameters' values in the outcome
 };
 
 // What one run produced, for printing.
@@ -60,6 +61,8 @@ private:
     bool Revise(CVexaTabDlg& dialog, int pageIndex, const std::vector<std::pair<std::string, std::string>>& sets);
     // Switches to the drawing page, applies its settings, presses its button.
     bool Draw(CVexaTabDlg& dialog, int pageIndex, const std::vector<std::pair<std::string, std::string>>& sets);
+    // The parameters' values into the outcome, when the request asks for them.
+    void ReportParams(CVexaParam& param);
 
     const CliRunRequest& m_request;
     CliRunOutcome& m_outcome;

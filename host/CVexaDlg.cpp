@@ -1,6 +1,9 @@
 // The page control model: controls by id, accessors and event dispatch.
 #include "CVexaDlg.h"
 
+#include <algorithm>
+#include <climits>
+
 #include <cassert>
 #include <charconv>
 #include <cstdlib>
@@ -40,6 +43,9 @@ CVexaDlg::~CVexaDlg() = default;
 bool CVexaDlg::Create(std::string& error) {
     m_controls.clear();
     m_order.clear();
+    m_lookup.clear();
+    m_sparse.clear();
+    m_firstId = 0;
     if (m_nTemplateId != 0) {
         const VexaDialogTemplate* tpl = VexaFindDialogTemplate(m_nTemplateId, error);
         if (tpl == nullptr) {
@@ -65,8 +71,9 @@ bool CVexaDlg::Create(std::string& error) {
             c.cx = t.cx;
             c.cy = t.cy;
             m_order.push_back(c.id);
-            m_controls.emplace(c.id, std::move(c));
+            m_controls.push_back(std::move(c));
         }
+        BuildLookup();
     }
     m_bCreated = true;
     OnInitDialog();
@@ -94,19 +101,87 @@ void CVexaDlg::EndDialog(int result) { m_nModalResult = result != 0 ? result : I
 
 void CVexaDlg::OnOK() { EndDialog(IDOK); }
 
-bool CVexaDlg::HasControl(int id) const { return m_controls.count(id) != 0; }
+int CVexaDlg::IndexOf(int id) const {
+    if (!m_lookup.empty()) {
+        const long long k = static_cast<long long>(id) - m_firstId;
+        return k < 0 || k >= static_cast<long long>(m_lookup.size()) ? -1 : m_lookup[static_cast<std::size_t>(k)];
+    }
+    const auto it = std::lower_bound(m_sparse.begin(), m_sparse.end(), std::pair<int, int>{id, INT_MIN});
+    return it != m_sparse.end() && it->first == id ? it->second : -1;
+}
+
+void CVexaDlg::BuildLookup() {
+    m_lookup.clear();
+    m_sparse.clear();
+    if (m_controls.empty()) {
+        return;
+    }
+    // A repeated id names its first control: the later ones are dropped.
+    auto dropRepeated = [this](const std::vector<bool>& repeated) {
+        std::size_t to = 0;
+        for (std::size_t from = 0; from < m_controls.size(); ++from) {
+            if (!repeated[from]) {
+                if (to != from) {
+                    m_controls[to] = std::move(m_controls[from]);
+                }
+                ++to;
+            }
+        }
+        m_controls.resize(to);
+    };
+    long long low = m_controls.front().id, high = low;
+    for (const CVexaControl& c : m_controls) {
+        low = std::min<long long>(low, c.id);
+        high = std::max<long long>(high, c.id);
+    }
+    std::vector<bool> repeated(m_controls.size(), false);
+    bool anyRepeated = false;
+    // Ids close together (as a template's are) are looked up in a table; scattered ones by search.
+    constexpr long long kMaxTable = 1 << 16;
+    if (high - low < kMaxTable) {
+        m_firstId = static_cast<int>(low);
+        m_lookup.assign(static_cast<std::size_t>(high - low + 1), -1);
+        for (std::size_t i = 0; i < m_controls.size(); ++i) {
+            int& slot = m_lookup[static_cast<std::size_t>(m_controls[i].id - low)];
+            repeated[i] = slot >= 0;
+            anyRepeated = anyRepeated || repeated[i];
+            slot = repeated[i] ? slot : 0;
+        }
+    } else {
+        std::vector<int> seen;
+        for (std::size_t i = 0; i < m_controls.size(); ++i) {
+            repeated[i] = std::find(seen.begin(), seen.end(), m_controls[i].id) != seen.end();
+            anyRepeated = anyRepeated || repeated[i];
+            seen.push_back(m_controls[i].id);
+        }
+    }
+    if (anyRepeated) {
+        dropRepeated(repeated);
+    }
+    for (std::size_t i = 0; i < m_controls.size(); ++i) {
+        if (!m_lookup.empty()) {
+            m_lookup[static_cast<std::size_t>(m_controls[i].id - low)] = static_cast<int>(i);
+        } else {
+            m_sparse.emplace_back(m_controls[i].id, static_cast<int>(i));
+        }
+    }
+    std::sort(m_sparse.begin(), m_sparse.end());
+}
+
+bool CVexaDlg::HasControl(int id) const { return IndexOf(id) >= 0; }
 
 CVexaControl& CVexaDlg::Control(int id) {
-    auto it = m_controls.find(id);
-    if (it == m_controls.end()) {
+    const int index = IndexOf(id);
+    if (index < 0) {
         throw std::logic_error("dialog " + std::to_string(m_nTemplateId) + " has no control " + std::to_string(id));
     }
-    return it->second;
+    return m_controls[static_cast<std::size_t>(index)];
 }
 
 const CVexaControl& CVexaDlg::Control(int id) const { return const_cast<CVexaDlg*>(this)->Control(id); }
 
-std::string CVexaDlg::GetLabelText(int id) const {
+const std::string& CVexaDlg::GetLabelText(int id) const {
+    static const std::string kNone;
     const CVexaControl& c = Control(id);
     if (c.label != 0 && HasControl(c.label)) {
         return Control(c.label).text;
@@ -120,7 +195,7 @@ std::string CVexaDlg::GetLabelText(int id) const {
         case VexaCtrlKind::Static:
             return c.text;
         default:
-            return {};
+            return kNone;
     }
 }
 
@@ -202,8 +277,8 @@ void CVexaDlg::SetCheckData(int id, int checked) {
     CVexaControl& c = Control(id);
     c.checked = checked != 0;
     if (c.kind == VexaCtrlKind::Radio && c.checked && c.group != 0) {
-        for (auto& [otherId, other] : m_controls) {
-            if (otherId != id && other.kind == VexaCtrlKind::Radio && other.group == c.group) {
+        for (CVexaControl& other : m_controls) {
+            if (other.id != id && other.kind == VexaCtrlKind::Radio && other.group == c.group) {
                 other.checked = false;
             }
         }

@@ -101,8 +101,9 @@ public:
     const CVexaControl& Control(int id) const;
     const std::vector<int>& ControlOrder() const { return m_order; }
     // The label text of a control: its labelling static's text, else the caption of a check box,
-    // radio button, button, group box or static; empty for an unlabelled edit or list.
-    std::string GetLabelText(int id) const;
+    // radio button, button, group box or static; empty for an unlabelled edit or list. The
+    // text stays the control's: it changes when the label's text is changed.
+    const std::string& GetLabelText(int id) const;
 
     // --- accessors by control id ---
     std::string GetEditText(int id) const;
@@ -144,8 +145,17 @@ protected:
     CVexaDlg* m_pParent;
 
 private:
-    std::map<int, CVexaControl> m_controls;
+    // The index of a control in m_controls, or -1 (-1 also beyond the table).
+    int IndexOf(int id) const;
+    // Drops repeated ids and builds the lookup of the controls created.
+    void BuildLookup();
+
+    std::vector<CVexaControl> m_controls;   // in template order, one per id
     std::vector<int> m_order;
+    // Index of the control with id m_firstId + k at m_lookup[k]; -1 where there is none.
+    std::vector<int> m_lookup;
+    int m_firstId = 0;
+    std::vector<std::pair<int, int>> m_sparse;   // (id, index) sorted by id
     bool m_bCreated = false;
     int m_nModalResult = 0;
     std::string m_strCaption;

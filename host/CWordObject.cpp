@@ -2,6 +2,8 @@
 #include "CWordObject.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <string_view>
 
 namespace {
@@ -21,6 +23,17 @@ void AppendRunText(VexaLine& line, std::string_view text, VexaRunStyle style) {
     }
 }
 
+// True when one of the eight bytes at `p` is a mark ("~" or "$").
+bool HasMark(const char* p) {
+    std::uint64_t word;
+    std::memcpy(&word, p, sizeof word);
+    auto has = [word](unsigned char byte) {
+        const std::uint64_t v = word ^ (0x0101010101010101ULL * byte);
+        return ((v - 0x0101010101010101ULL) & ~v & 0x8080808080808080ULL) != 0;
+    };
+    return has('~') || has('$');
+}
+
 // One line of mark-up (no "\n") appended to `runs`. Each mark character opens its style when it
 // is not open and closes it when it is; the most recently opened style that is still open
 // applies, so a subscript inside a superscript ("$a~b~c$") gives a (sup), b (sub), c (sup). A
@@ -30,6 +43,13 @@ void AppendMarkupLine(VexaLine& runs, std::string_view line) {
     int depth = 0;
     std::size_t start = 0;
     for (std::size_t i = 0; i < line.size(); ++i) {
+        // Eight bytes at a time past text without marks.
+        while (i + 8 <= line.size() && !HasMark(line.data() + i)) {
+            i += 8;
+        }
+        if (i >= line.size()) {
+            break;
+        }
         const char ch = line[i];
         if (ch != '~' && ch != '$') {
             continue;

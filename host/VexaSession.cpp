@@ -7,6 +7,7 @@
 #include <cstring>
 #include <limits>
 #include <optional>
+#include <string_view>
 
 #include <fmt/format.h>
 
@@ -14,25 +15,26 @@
 #include "CVexaParam.h"
 
 namespace {
-std::string Trim(std::string s) {
-    auto strip_suffix = [&](const char* suffix) {
-        const std::size_t n = std::strlen(suffix);
-        if (s.size() >= n && s.compare(s.size() - n, n, suffix) == 0) {
-            s.erase(s.size() - n);
-            return true;
+// A label or key as typed, without: trailing ":", "：", spaces and tabs, leading spaces and tabs.
+std::string_view TrimView(std::string_view s) {
+    for (bool changed = true; changed;) {
+        changed = false;
+        for (std::string_view suffix : {std::string_view(":"), std::string_view("："), std::string_view(" "),
+                                        std::string_view("\t")}) {
+            if (s.ends_with(suffix)) {
+                s.remove_suffix(suffix.size());
+                changed = true;
+                break;
+            }
         }
-        return false;
-    };
-    bool changed = true;
-    while (changed) {
-        changed = strip_suffix(":") || strip_suffix("：") || strip_suffix(" ") || strip_suffix("\t");
     }
-    std::size_t start = 0;
-    while (start < s.size() && (s[start] == ' ' || s[start] == '\t')) {
-        ++start;
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) {
+        s.remove_prefix(1);
     }
-    return s.substr(start);
+    return s;
 }
+
+std::string Trim(std::string_view s) { return std::string(TrimView(s)); }
 
 bool IsInputKind(VexaCtrlKind kind) {
     switch (kind) {
@@ -70,6 +72,10 @@ bool ParseIndex(const std::string& text, int& value) {
 }
 
 std::string StripSlash(const std::string& key) { return !key.empty() && key[0] == '/' ? key.substr(1) : key; }
+
+std::string_view KeyView(std::string_view key) { return key.starts_with('/') ? key.substr(1) : key; }
+
+
 
 // The persisted field of the parameter object with this key literal, if any.
 const VexaField* FindField(const std::vector<VexaField>& fields, const std::string& key) {
@@ -223,26 +229,26 @@ bool VexaSession::Find(const std::string& keyOrLabel, VexaControlRef& ref) const
 }
 
 std::vector<VexaControlRef> VexaSession::FindAll(const std::string& keyOrLabel) const {
-    const std::string wanted = StripSlash(keyOrLabel);
+    const std::string_view wanted = KeyView(keyOrLabel);
     for (const VexaTabPage& p : m_dlg.GetPages()) {
         for (const VexaFieldControl& fc : p.page->GetFieldControls()) {
-            if (StripSlash(fc.key) == wanted && p.page->HasControl(fc.id)) {
+            if (KeyView(fc.key) == wanted && p.page->HasControl(fc.id)) {
                 return {VexaControlRef{p.page, fc.id, fc.key}};
             }
         }
         for (const VexaFlagEntry& fe : p.page->GetFlagEntries()) {
-            if (StripSlash(fe.key) == wanted && p.page->HasControl(fe.id)) {
+            if (KeyView(fe.key) == wanted && p.page->HasControl(fe.id)) {
                 return {VexaControlRef{p.page, fe.id, fe.key, fe.entry}};
             }
         }
         for (const char* key : p.page->GetDerivedKeys()) {
-            if (StripSlash(key) == wanted) {
+            if (KeyView(key) == wanted) {
                 return {VexaControlRef{p.page, 0, key, nullptr, true}};
             }
         }
     }
     std::vector<VexaControlRef> found;
-    const std::string label = Trim(keyOrLabel);
+    const std::string_view label = TrimView(keyOrLabel);
     if (label.empty()) {
         return found;
     }
@@ -258,7 +264,7 @@ std::vector<VexaControlRef> VexaSession::FindAll(const std::string& keyOrLabel) 
                     bound = bound || fc.id == id;
                 }
             }
-            if (!bound || Trim(p.page->GetLabelText(id)) != label) {
+            if (!bound || TrimView(p.page->GetLabelText(id)) != label) {
                 continue;
             }
             VexaControlRef ref{p.page, id, {}};
@@ -754,7 +760,7 @@ VexaSetResult VexaSession::SetAll(const std::vector<std::pair<std::string, std::
             }
             return Set(sets[i].first, sets[i].second);  // the same message as one Set gives
         }
-        Pending p{i, found.front()};
+        Pending p{i, found.front(), false, {}, {}};
         (IsChoice(*p.ref.page, p.ref) ? order : values).push_back(p);
     }
     // A section family chooses the table the row is taken from: it goes before the rows.

@@ -31,10 +31,20 @@ const char kTemplate[] = R"json({
   ]
 })json";
 
+// Ids far apart, negative among them.
+const char kScatteredTemplate[] = R"json({
+  "id": 9002, "caption": "散", "controls": [
+    {"id": 2000000000, "name": "IDC_EDIT_FAR", "kind": "edit", "text": "far"},
+    {"id": -7, "name": "IDC_STATIC_LOW", "kind": "static", "text": "远处:"},
+    {"id": 3, "name": "IDC_EDIT_NEAR", "kind": "edit", "text": "near", "label": -7}
+  ]
+})json";
+
 const VexaResourceFile kFiles[] = {
     {"dialogs/9001.json", reinterpret_cast<const unsigned char*>(kTemplate), sizeof kTemplate - 1},
+    {"dialogs/9002.json", reinterpret_cast<const unsigned char*>(kScatteredTemplate), sizeof kScatteredTemplate - 1},
 };
-const VexaResourceSet kSet{kFiles, 1};
+const VexaResourceSet kSet{kFiles, 2};
 
 struct TestParam : CVexaParam {
     double m_dB = 200;
@@ -127,6 +137,28 @@ TEST_F(ControlModelTest, ControlsComeFromTheTemplate) {
     EXPECT_EQ(page.GetLabelText(11), "截面宽度b:");
     EXPECT_EQ(page.GetLabelText(30), "直接承受重复荷载的构件(ψ=1.0)");
     EXPECT_THROW(page.Control(999), std::logic_error);
+}
+
+TEST_F(ControlModelTest, ControlsWithIdsFarApartAreFoundByTheirIds) {
+    CVexaDlg scattered(9002);
+    std::string error;
+    ASSERT_TRUE(scattered.Create(error)) << error;
+    EXPECT_EQ(scattered.ControlOrder(), (std::vector<int>{2000000000, -7, 3}));
+    EXPECT_EQ(scattered.GetEditText(2000000000), "far");
+    EXPECT_EQ(scattered.GetEditText(3), "near");
+    EXPECT_EQ(scattered.GetLabelText(3), "远处:");
+    for (int absent : {0, 2, 4, -8, 1999999999, 2147483647, -2147483647 - 1}) {
+        EXPECT_FALSE(scattered.HasControl(absent)) << absent;
+    }
+    EXPECT_THROW(scattered.Control(2), std::logic_error);
+    // Created again, the controls are the template's once more.
+    scattered.SetEditText(3, "changed");
+    ASSERT_TRUE(scattered.Create(error)) << error;
+    EXPECT_EQ(scattered.GetEditText(3), "near");
+    // The page's own ids, close together: absent ids between and beyond them.
+    for (int absent : {9, 12, 19, 42, 49, 73, 0, -1, 1000}) {
+        EXPECT_FALSE(page.HasControl(absent)) << absent;
+    }
 }
 
 TEST_F(ControlModelTest, AccessorsKeepValues) {
