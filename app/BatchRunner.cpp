@@ -16,6 +16,7 @@
 #include <iostream>
 #include <memory>
 #include <optional>
+#include <string_view>
 
 #include <fmt/format.h>
 
@@ -128,6 +129,7 @@ struct BatchJob {
     const VexaBatchTable& table;
     std::unique_ptr<CWordRenderer> renderer;  // with --books
     int nameWidth = 1;
+    std::vector<std::string> resultKeys;      // the named results, as the results list has them
 };
 
 // No drawing goes out of a batch.
@@ -201,31 +203,16 @@ VexaBatchRow RunRow(const BatchJob& job, std::size_t index) {
 }
 
 // --- the records workers send back: length-prefixed strings ---
+// A record: the row's index, then the cells of its line in the results list.
 
-void PutString(std::string& out, const std::string& s) {
+void PutString(std::string& out, std::string_view s) {
     const auto n = static_cast<std::uint32_t>(s.size());
     out.append(reinterpret_cast<const char*>(&n), sizeof n);
     out += s;
 }
 
-std::string Encode(std::size_t index, const VexaBatchRow& row) {
-    std::string body;
-    PutString(body, std::to_string(index));
-    PutString(body, row.member);
-    PutString(body, row.status);
-    PutString(body, row.messages);
-    PutString(body, row.result);
-    for (const auto& [key, value] : row.results) {
-        PutString(body, key);
-        PutString(body, value);
-    }
-    std::string record;
-    PutString(record, body);
-    return record;
-}
-
 // Reads one string at `pos`, moving past it; false (and `pos` kept) when it is not all there.
-bool GetString(const std::string& in, std::size_t& pos, std::string& s) {
+bool GetString(std::string_view in, std::size_t& pos, std::string_view& s) {
     std::uint32_t n = 0;
     if (pos > in.size() || in.size() - pos < sizeof n) {
         return false;
@@ -234,31 +221,73 @@ bool GetString(const std::string& in, std::size_t& pos, std::string& s) {
     if (in.size() - pos - sizeof n < n) {
         return false;
     }
-    s.assign(in, pos + sizeof n, n);
+    s = in.substr(pos + sizeof n, n);
     pos += sizeof n + n;
     return true;
 }
 
-bool Decode(const std::string& body, std::size_t& index, VexaBatchRow& row) {
+// The cells of a line, length-prefixed one after another.
+std::string EncodeCells(const std::vector<std::string>& cells) {
+    std::size_t size = 0;
+    for (const std::string& cell : cells) {
+        size += sizeof(std::uint32_t) + cell.size();
+    }
+    std::string out;
+    out.reserve(size);
+    for (const std::string& cell : cells) {
+        PutString(out, cell);
+    }
+    return out;
+}
+
+bool DecodeCells(std::string_view encoded, std::vector<std::string>& cells) {
+    cells.clear();
     std::size_t pos = 0;
-    std::string indexText;
-    if (!GetString(body, pos, indexText) || !GetString(body, pos, row.member) || !GetString(body, pos, row.status) ||
-        !GetString(body, pos, row.messages) || !GetString(body, pos, row.result)) {
-        return false;
-    }
-    char* end = nullptr;
-    index = std::strtoul(indexText.c_str(), &end, 10);
-    if (indexText.empty() || *end != '\0') {
-        return false;
-    }
-    while (pos < body.size()) {
-        std::string key, value;
-        if (!GetString(body, pos, key) || !GetString(body, pos, value)) {
+    std::string_view cell;
+    while (pos < encoded.size()) {
+        if (!GetString(encoded, pos, cell)) {
             return false;
         }
-        row.results.emplace_back(std::move(key), std::move(value));
+        cells.emplace_back(cell);
     }
     return true;
+}
+
+std::string EncodeRecord(std::size_t index, const std::string& cells) {
+    std::string body;
+    PutString(body, std::to_string(index));
+    body += cells;
+    std::string record;
+    PutString(record, body);
+    return record;
+}
+
+// A record's index and cells; false when it is not one.
+bool DecodeRecord(std::string_view body, std::size_t& index, std::string_view& cells) {
+    std::size_t pos = 0;
+    std::string_view indexText;
+    if (!GetString(body, pos, indexText) || indexText.empty()) {
+        return false;
+    }
+    const std::string text(indexText);
+    char* end = nullptr;
+    index = std::strtoul(text.c_str(), &end, 10);
+    if (*end != '\0') {
+        return false;
+    }
+    cells = body.substr(pos);
+    return true;
+}
+
+// One member's outcome as the results list keeps it until it is written.
+struct ResultLine {
+    bool reported = false;
+    bool calculated = false;
+    std::string cells;   // EncodeCells of its line
+};
+
+ResultLine MakeResultLine(const BatchJob& job, const VexaBatchRow& row) {
+    return ResultLine{true, row.status == kCalculated, EncodeCells(VexaBatchResultLine(job.resultKeys, row))};
 }
 
 bool WriteAll(int fd, const std::string& data) {
@@ -290,7 +319,7 @@ struct Worker {
     // Records are small and sent a few rows at a time.
     std::string pending;
     for (std::size_t i = begin; i < end; ++i) {
-        pending += Encode(i, RunRow(job, i));
+        pending += EncodeRecord(i, EncodeCells(VexaBatchResultLine(job.resultKeys, RunRow(job, i))));
         if (pending.size() > 16384 || i + 1 == end) {
             if (!WriteAll(fd, pending)) {
                 ::_exit(3);
@@ -361,17 +390,17 @@ private:
 };
 
 // Runs every row in worker processes; rows[i] receives row i's outcome.
-void RunRows(const BatchJob& job, std::vector<VexaBatchRow>& rows, int jobs) {
+void RunRows(const BatchJob& job, std::vector<ResultLine>& rows, int jobs) {
     const std::size_t total = rows.size();
     ProgressBar progress(job.options.progress, total);
-    std::vector<bool> reported(total, false);
     std::size_t done = 0;
     std::vector<Worker> workers;
     auto markFailed = [&](std::size_t index, const std::string& message) {
-        rows[index].row = job.table.rowNumbers[index];
-        rows[index].status = kError;
-        rows[index].messages = message;
-        reported[index] = true;
+        VexaBatchRow failed;
+        failed.row = job.table.rowNumbers[index];
+        failed.status = kError;
+        failed.messages = message;
+        rows[index] = MakeResultLine(job, failed);
         ++done;
     };
     auto start = [&](std::size_t begin, std::size_t end) {
@@ -383,8 +412,7 @@ void RunRows(const BatchJob& job, std::vector<VexaBatchRow>& rows, int jobs) {
         } else {
             // No process to be had: the rows run here, one after another.
             for (std::size_t i = begin; i < end; ++i) {
-                rows[i] = RunRow(job, i);
-                reported[i] = true;
+                rows[i] = MakeResultLine(job, RunRow(job, i));
                 ++done;
             }
         }
@@ -417,14 +445,14 @@ void RunRows(const BatchJob& job, std::vector<VexaBatchRow>& rows, int jobs) {
             if (got > 0) {
                 w.buffer.append(buf, static_cast<std::size_t>(got));
                 std::size_t pos = 0;
-                std::string body;
+                std::string_view body;
+                std::vector<std::string> cells;
                 while (GetString(w.buffer, pos, body)) {
                     std::size_t index = 0;
-                    VexaBatchRow row;
-                    if (Decode(body, index, row) && index < total && !reported[index]) {
-                        row.row = job.table.rowNumbers[index];
-                        rows[index] = std::move(row);
-                        reported[index] = true;
+                    std::string_view encoded;
+                    if (DecodeRecord(body, index, encoded) && index < total && !rows[index].reported &&
+                        DecodeCells(encoded, cells) && cells.size() > 2) {
+                        rows[index] = ResultLine{true, cells[2] == kCalculated, std::string(encoded)};
                         ++done;
                         w.next = index + 1;
                     }
@@ -452,7 +480,7 @@ void RunRows(const BatchJob& job, std::vector<VexaBatchRow>& rows, int jobs) {
     }
     // Rows no worker reported (none could run them).
     for (std::size_t i = 0; i < total; ++i) {
-        if (!reported[i]) {
+        if (!rows[i].reported) {
             markFailed(i, "错误：此构件未计算。");
         }
     }
@@ -482,21 +510,29 @@ std::vector<std::pair<std::string, std::string>> VexaBatchSettings(const VexaBat
     return sets;
 }
 
-std::vector<std::vector<std::string>> VexaBatchResultTable(const std::vector<std::string>& resultKeys,
-                                                           const std::vector<VexaBatchRow>& rows) {
-    std::vector<std::vector<std::string>> out;
+std::vector<std::string> VexaBatchResultHeader(const std::vector<std::string>& resultKeys) {
     std::vector<std::string> header{"row", "member", "status", "messages"};
     header.insert(header.end(), resultKeys.begin(), resultKeys.end());
     header.push_back("result");
-    out.push_back(header);
+    return header;
+}
+
+std::vector<std::string> VexaBatchResultLine(const std::vector<std::string>& resultKeys, const VexaBatchRow& r) {
+    std::vector<std::string> line{std::to_string(r.row), r.member, r.status, r.messages};
+    line.reserve(resultKeys.size() + 5);
+    for (const std::string& key : resultKeys) {
+        const auto it = std::find_if(r.results.begin(), r.results.end(), [&](const auto& kv) { return kv.first == key; });
+        line.push_back(it == r.results.end() ? std::string() : it->second);
+    }
+    line.push_back(r.result);
+    return line;
+}
+
+std::vector<std::vector<std::string>> VexaBatchResultTable(const std::vector<std::string>& resultKeys,
+                                                           const std::vector<VexaBatchRow>& rows) {
+    std::vector<std::vector<std::string>> out{VexaBatchResultHeader(resultKeys)};
     for (const VexaBatchRow& r : rows) {
-        std::vector<std::string> line{std::to_string(r.row), r.member, r.status, r.messages};
-        for (const std::string& key : resultKeys) {
-            const auto it = std::find_if(r.results.begin(), r.results.end(), [&](const auto& kv) { return kv.first == key; });
-            line.push_back(it == r.results.end() ? std::string() : it->second);
-        }
-        line.push_back(r.result);
-        out.push_back(std::move(line));
+        out.push_back(VexaBatchResultLine(resultKeys, r));
     }
     return out;
 }
@@ -561,7 +597,8 @@ int VexaRunBatch(const VexaBatchOptions& options) {
         return kExitUsage;
     }
 
-    std::vector<VexaBatchRow> rows(table.rows.size());
+    ready.resultKeys = header.resultKeys();
+    std::vector<ResultLine> rows(table.rows.size());
     int jobs = options.jobs;
     if (jobs <= 0) {
         const long cores = ::sysconf(_SC_NPROCESSORS_ONLN);
@@ -569,10 +606,17 @@ int VexaRunBatch(const VexaBatchOptions& options) {
     }
     RunRows(ready, rows, jobs);
 
-    const std::vector<std::vector<std::string>> results = VexaBatchResultTable(header.resultKeys(), rows);
+    const std::vector<std::string> resultHeader = VexaBatchResultHeader(ready.resultKeys);
     bool written = true;
+    std::vector<std::string> cells;
     if (outExt == ".xlsx") {
-        std::vector<bool> numeric(results.front().size(), false);
+        std::vector<std::vector<std::string>> results{resultHeader};
+        results.reserve(rows.size() + 1);
+        for (const ResultLine& line : rows) {
+            DecodeCells(line.cells, cells);
+            results.push_back(cells);
+        }
+        std::vector<bool> numeric(resultHeader.size(), false);
         numeric[0] = true;
         for (std::size_t c = 4; c + 1 < numeric.size(); ++c) {
             numeric[c] = true;
@@ -580,8 +624,10 @@ int VexaRunBatch(const VexaBatchOptions& options) {
         written = VexaWriteXlsx(options.out, "结果", results, numeric);
     } else {
         std::string text = options.out.empty() ? "" : "\xEF\xBB\xBF";
-        for (const auto& line : results) {
-            text += VexaCsvRow(line);
+        text += VexaCsvRow(resultHeader);
+        for (const ResultLine& line : rows) {
+            DecodeCells(line.cells, cells);
+            text += VexaCsvRow(cells);
         }
         if (options.out.empty()) {
             std::cout << text << std::flush;
@@ -594,6 +640,6 @@ int VexaRunBatch(const VexaBatchOptions& options) {
         std::cerr << fmt::format("vexa: 无法写入结果文件 {}。\n", options.out);
         return kExitCannot;
     }
-    const bool all = std::all_of(rows.begin(), rows.end(), [](const VexaBatchRow& r) { return r.status == kCalculated; });
+    const bool all = std::all_of(rows.begin(), rows.end(), [](const ResultLine& r) { return r.calculated; });
     return all ? kExitOk : kExitRefused;
 }

@@ -40,6 +40,9 @@ std::vector<std::pair<std::string, std::string>> VexaBatchSettings(const VexaBat
 // The results as a table: the header row, then one row per member in row order.
 std::vector<std::vector<std::string>> VexaBatchResultTable(const std::vector<std::string>& resultKeys,
                                                            const std::vector<VexaBatchRow>& rows);
+// The header row of that table, and one member's row.
+std::vector<std::string> VexaBatchResultHeader(const std::vector<std::string>& resultKeys);
+std::vector<std::string> VexaBatchResultLine(const std::vector<std::string>& resultKeys, const VexaBatchRow& row);
 
 // A book's file name for a row and its member: "<row>-<member>.<ext>", the row padded to
 // `width` digits, characters a file name cannot hold replaced by "_".

@@ -2,10 +2,9 @@
 #include "CVexaDlg.h"
 
 #include <algorithm>
-#include <climits>
-
 #include <cassert>
 #include <charconv>
+#include <climits>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -203,7 +202,15 @@ std::string CVexaDlg::GetEditText(int id) const { return Control(id).text; }
 
 void CVexaDlg::GetEditText(int id, std::string& text) const { text = Control(id).text; }
 
-void CVexaDlg::GetEditText(int id, double& value) const { value = std::atof(Control(id).text.c_str()); }
+void CVexaDlg::GetEditText(int id, double& value) const {
+    // A text that is one number throughout is read directly (the same value strtod gives);
+    // anything else as atof reads it: spaces, a sign "+", a number followed by other text.
+    const std::string& text = Control(id).text;
+    const auto r = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (r.ec != std::errc() || r.ptr != text.data() + text.size()) {
+        value = std::atof(text.c_str());
+    }
+}
 
 void CVexaDlg::GetEditText(int id, int& value) const { value = std::atoi(Control(id).text.c_str()); }
 

@@ -36,6 +36,17 @@ std::string_view TrimView(std::string_view s) {
 
 std::string Trim(std::string_view s) { return std::string(TrimView(s)); }
 
+// TrimView(text) == label, with label trimmed already; most labels differ at their first byte.
+bool SameLabel(std::string_view text, std::string_view label) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
+        text.remove_prefix(1);
+    }
+    if (text.size() < label.size() || text.compare(0, label.size(), label) != 0) {
+        return false;
+    }
+    return TrimView(text) == label;
+}
+
 bool IsInputKind(VexaCtrlKind kind) {
     switch (kind) {
         case VexaCtrlKind::Edit:
@@ -264,7 +275,7 @@ std::vector<VexaControlRef> VexaSession::FindAll(const std::string& keyOrLabel) 
                     bound = bound || fc.id == id;
                 }
             }
-            if (!bound || TrimView(p.page->GetLabelText(id)) != label) {
+            if (!bound || !SameLabel(p.page->GetLabelText(id), label)) {
                 continue;
             }
             VexaControlRef ref{p.page, id, {}};
@@ -327,6 +338,14 @@ VexaSetResult VexaSession::Set(const std::string& keyOrLabel, const std::string&
     return SetRef(found.front(), keyOrLabel, value, deferrable);
 }
 
+const VexaField* VexaSession::BoundField(CVexaCaltDlg& page, const std::string& key) {
+    auto it = m_boundFields.find(&page);
+    if (it == m_boundFields.end()) {
+        it = m_boundFields.emplace(&page, page.GetBoundFields()).first;
+    }
+    return FindField(it->second, key);
+}
+
 VexaSetResult VexaSession::SetRef(const VexaControlRef& ref, const std::string& keyOrLabel, const std::string& value,
                                   bool& deferrable) {
     deferrable = false;
@@ -348,8 +367,7 @@ VexaSetResult VexaSession::SetRef(const VexaControlRef& ref, const std::string& 
     }
 
     // What kind of value the bound field holds.
-    const std::vector<VexaField> fields = page.GetBoundFields();
-    const VexaField* field = ref.key.empty() ? nullptr : FindField(fields, ref.key);
+    const VexaField* field = ref.key.empty() ? nullptr : BoundField(page, ref.key);
     const bool numberField = field && (std::holds_alternative<double*>(field->ptr) || std::holds_alternative<int*>(field->ptr));
     const bool indexField = field && std::holds_alternative<int*>(field->ptr);
     const bool intField = indexField;

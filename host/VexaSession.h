@@ -74,6 +74,11 @@ private:
     // "“X”在当前选择下不可输入…" with the choice of the same page (or another) that enables X.
     std::string DisabledMessage(const VexaControlRef& ref, const std::string& name);
 
+    // The field a page binds to `key` (the kind of value it holds), from the page's bound fields
+    // taken once in a session.
+    const VexaField* BoundField(CVexaCaltDlg& page, const std::string& key);
+
     CVexaTabDlg& m_dlg;
     std::map<const CVexaCaltDlg*, std::string> m_pendingFamily;  // family set before its row
+    std::map<const CVexaCaltDlg*, std::vector<VexaField>> m_boundFields;
 };

@@ -1,6 +1,7 @@
 // Tests of the page control model: templates, accessors, events, range checks and the session.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 
 #include "CVexaCaltDlg.h"
@@ -158,6 +159,16 @@ TEST_F(ControlModelTest, ControlsWithIdsFarApartAreFoundByTheirIds) {
     // The page's own ids, close together: absent ids between and beyond them.
     for (int absent : {9, 12, 19, 42, 49, 73, 0, -1, 1000}) {
         EXPECT_FALSE(page.HasControl(absent)) << absent;
+    }
+}
+
+TEST_F(ControlModelTest, AnEditReadsAsANumberAsAtofReadsIt) {
+    for (const char* text : {"250", "-0.5", "1e3", "3.", ".25", "  12", "+5", "12abc", "0x10", "1e400", "-1e-400",
+                             "", "abc", "2.5e", "1,5", "0.1000000000000000055511151231257827"}) {
+        page.SetEditText(11, std::string(text));
+        double value = -99;
+        page.GetEditText(11, value);
+        EXPECT_EQ(value, std::atof(text)) << text;
     }
 }
 
