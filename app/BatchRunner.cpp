@@ -624,6 +624,11 @@ int VexaRunBatch(const VexaBatchOptions& options) {
         written = VexaWriteXlsx(options.out, "结果", results, numeric);
     } else {
         std::string text = options.out.empty() ? "" : "\xEF\xBB\xBF";
+        std::size_t size = 0;
+        for (const ResultLine& line : rows) {
+            size += line.cells.size();   // about the line's size in CSV
+        }
+        text.reserve(size + size / 4 + 1024);
         text += VexaCsvRow(resultHeader);
         for (const ResultLine& line : rows) {
             DecodeCells(line.cells, cells);

@@ -230,7 +230,7 @@ int CliDriver::RunSteps(CVexaTabDlg& dialog) {
     dialog.WriteOutputs(m_request.book);
     dialog.SaveParams();
     if (m_request.book) {
-        m_outcome.book = param->m_CalcBookWord;
+        m_outcome.book = std::move(param->m_CalcBookWord);   // nothing reads it after the run
     }
     m_outcome.resultDoc = param->m_ResultWord;
     ReportParams(*param);

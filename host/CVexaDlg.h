@@ -100,6 +100,8 @@ public:
     CVexaControl& Control(int id);              // throws std::logic_error for an unknown id
     const CVexaControl& Control(int id) const;
     const std::vector<int>& ControlOrder() const { return m_order; }
+    // The controls themselves in template order.
+    std::span<const CVexaControl> Controls() const { return m_controls; }
     // The label text of a control: its labelling static's text, else the caption of a check box,
     // radio button, button, group box or static; empty for an unlabelled edit or list. The
     // text stays the control's: it changes when the label's text is changed.

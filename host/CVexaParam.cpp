@@ -67,8 +67,9 @@ std::vector<VexaField> CVexaParam::GetFields() { return {}; }
 std::vector<VexaField> CVexaParam::GetResultFields() { return {}; }
 
 int CVexaParam::ReadFields(const std::string& section) {
+    std::string key;
     for (VexaField& field : GetFields()) {
-        const std::string key = section + field.key;
+        key.assign(section).append(field.key);
         std::visit(
             [&](auto* p) {
                 auto current = *p;
@@ -81,8 +82,9 @@ int CVexaParam::ReadFields(const std::string& section) {
 
 int CVexaParam::WriteFields(const std::string& section) {
     CVexaSaveBatch batch;
+    std::string key;
     for (VexaField& field : GetFields()) {
-        const std::string key = section + field.key;
+        key.assign(section).append(field.key);
         std::visit([&](auto* p) { CVexaSave::SetValue(key, *p); }, field.ptr);
     }
     return 1;

@@ -1,28 +1,48 @@
 // Writing a file whole through a temporary file beside it.
 #include "VexaFileWrite.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <cerrno>
 #include <filesystem>
-#include <fstream>
 
 #include <fmt/format.h>
 
-bool VexaWriteFileWhole(const std::string& path, const std::function<bool(const std::string& tempPath)>& write) {
-    namespace fs = std::filesystem;
-    const fs::path target(path);
-    std::error_code ec;
-    if (target.has_parent_path()) {
-        fs::create_directories(target.parent_path(), ec);
+namespace {
+
+// A name no other writer uses at the same time: the process and a count within it.
+std::string TempPath(const std::string& path) {
+    static std::atomic<unsigned long long> count{0};
+    return path + fmt::format(".tmp{}-{}", ::getpid(), count.fetch_add(1, std::memory_order_relaxed));
+}
+
+// Creates the folders above `path` that do not exist yet.
+void MakeParentFolders(const std::filesystem::path& target) {
+    if (!target.has_parent_path()) {
+        return;
     }
-    const std::string temp = path + fmt::format(".tmp{}", ::getpid());
+    struct stat st {};
+    if (::stat(target.parent_path().c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+        return;
+    }
+    std::error_code ec;
+    std::filesystem::create_directories(target.parent_path(), ec);
+}
+
+}  // namespace
+
+bool VexaWriteFileWhole(const std::string& path, const std::function<bool(const std::string& tempPath)>& write) {
+    MakeParentFolders(path);
+    const std::string temp = TempPath(path);
     if (!write(temp)) {
-        fs::remove(temp, ec);
+        ::unlink(temp.c_str());
         return false;
     }
-    fs::rename(temp, target, ec);
-    if (ec) {
-        fs::remove(temp, ec);
+    if (::rename(temp.c_str(), path.c_str()) != 0) {
+        ::unlink(temp.c_str());
         return false;
     }
     return true;
@@ -30,9 +50,22 @@ bool VexaWriteFileWhole(const std::string& path, const std::function<bool(const 
 
 bool VexaWriteFileWhole(const std::string& path, const std::string& bytes) {
     return VexaWriteFileWhole(path, [&bytes](const std::string& tempPath) {
-        std::ofstream out(tempPath, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        return static_cast<bool>(out);
+        const int fd = ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            return false;
+        }
+        std::size_t done = 0;
+        while (done < bytes.size()) {
+            const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+            if (n < 0 && errno == EINTR) {
+                continue;
+            }
+            if (n <= 0) {
+                ::close(fd);
+                return false;
+            }
+            done += static_cast<std::size_t>(n);
+        }
+        return ::close(fd) == 0;
     });
 }

@@ -267,8 +267,8 @@ std::vector<VexaControlRef> VexaSession::FindAll(const std::string& keyOrLabel) 
         if (!p.page->IsCreated()) {
             continue;
         }
-        for (int id : p.page->ControlOrder()) {
-            const CVexaControl& c = p.page->Control(id);
+        for (const CVexaControl& c : p.page->Controls()) {
+            const int id = c.id;
             bool bound = IsInputKind(c.kind);
             if (c.kind == VexaCtrlKind::Button) {
                 for (const VexaFieldControl& fc : p.page->GetFieldControls()) {

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <filesystem>
+#include <thread>
 
 #include "VexaFileWrite.h"
 #include "VexaTestSupport.h"
@@ -65,4 +67,26 @@ TEST_F(FileWrite, AFolderThatCannotBeMadeFailsLeavingNothing) {
     EXPECT_FALSE(VexaWriteFileWhole((m_dir / "books" / "0001-L-1.html").string(), "<p>计算书</p>"));
     EXPECT_EQ(VexaReadFile((m_dir / "books").string()), "a file where the folder should be");
     EXPECT_EQ(Names(m_dir), std::vector<std::string>{"books"});
+}
+
+// Threads of one process writing one file: every write succeeds, the file is one of the texts
+// whole, and no temporary file is left.
+TEST_F(FileWrite, ThreadsWritingOneFileEachWriteItWhole) {
+    const fs::path path = m_dir / "book.html";
+    const std::string a(5000, 'a'), b(7000, 'b');
+    std::atomic<int> failures{0};
+    auto writer = [&](const std::string& text) {
+        for (int i = 0; i < 200; ++i) {
+            if (!VexaWriteFileWhole(path.string(), text)) {
+                ++failures;
+            }
+        }
+    };
+    std::thread first(writer, a), second(writer, b);
+    first.join();
+    second.join();
+    EXPECT_EQ(failures.load(), 0);
+    const std::string now = VexaReadFile(path.string());
+    EXPECT_TRUE(now == a || now == b);
+    EXPECT_EQ(Names(m_dir), std::vector<std::string>{"book.html"});
 }
