@@ -62,6 +62,11 @@ void CliDriver::ReportParams(CVexaParam& param) {
 
 bool CliDriver::ApplySets(CVexaTabDlg& dialog, const std::vector<std::pair<std::string, std::string>>& sets) {
     VexaSession session(dialog);
+    return ApplySets(dialog, session, sets);
+}
+
+bool CliDriver::ApplySets(CVexaTabDlg& dialog, VexaSession& session,
+                          const std::vector<std::pair<std::string, std::string>>& sets) {
     // An error the page gave as a setting went in stops the settings: nothing is calculated or
     // saved. Range refusals wait for the checks that follow the settings (the calculation's,
     // the result page's or the drawing button's), which see every value in its final state: a
@@ -190,8 +195,9 @@ int CliDriver::RunSteps(CVexaTabDlg& dialog) {
     // Settings of the result and drawing pages wait until the calculation is done, as the user
     // revises the results and fills the drawing page after calculating.
     std::vector<std::pair<std::string, std::string>> inputSets, resultSets, drawSets;
+    VexaSession session(dialog);   // finds what the settings name once for sorting and setting
+    session.KeepFinds();
     {
-        VexaSession session(dialog);
         for (const auto& set : m_request.sets) {
             VexaControlRef ref;
             const bool found = session.Find(set.first, ref);
@@ -210,7 +216,7 @@ int CliDriver::RunSteps(CVexaTabDlg& dialog) {
             (onDrawPage ? drawSets : inputSets).push_back(set);
         }
     }
-    if (!ApplySets(dialog, inputSets)) {
+    if (!ApplySets(dialog, session, inputSets)) {
         ReportParams(*param);
         return 0;
     }

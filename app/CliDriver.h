@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "CVexaTabDlg.h"
+#include "VexaSession.h"
 #include "CWordObject.h"
 
 // Exit statuses of `vexa`.
@@ -57,6 +58,8 @@ private:
     int RunSteps(CVexaTabDlg& dialog);
     // Applies `sets` through the session; false (status set) when one is refused.
     bool ApplySets(CVexaTabDlg& dialog, const std::vector<std::pair<std::string, std::string>>& sets);
+    bool ApplySets(CVexaTabDlg& dialog, VexaSession& session,
+                   const std::vector<std::pair<std::string, std::string>>& sets);
     // Switches to the result page, applies the revisions and runs its checks.
     bool Revise(CVexaTabDlg& dialog, int pageIndex, const std::vector<std::pair<std::string, std::string>>& sets);
     // Switches to the drawing page, applies its settings, presses its button.

@@ -100,7 +100,7 @@ void ForEachLine(std::string_view rest, LineFn&& line) {
 
 // Lines of a paragraph that is complete in itself (title, section title, table cell): one
 // trailing "\n" ends the paragraph and gives no empty line of its own.
-std::vector<VexaLine> ParseParagraph(const std::string& text) {
+std::vector<VexaLine> ParseParagraph(std::string_view text) {
     std::vector<VexaLine> lines = ParseVexaMarkup(text);
     if (lines.size() > 1 && lines.back().empty()) {
         lines.pop_back();
@@ -110,13 +110,13 @@ std::vector<VexaLine> ParseParagraph(const std::string& text) {
 
 }  // namespace
 
-std::vector<VexaLine> ParseVexaMarkup(const std::string& text) {
+std::vector<VexaLine> ParseVexaMarkup(std::string_view text) {
     std::vector<VexaLine> lines;
     ForEachLine(text, [&lines](std::string_view line, bool) { AppendMarkupLine(lines.emplace_back(), line); });
     return lines;
 }
 
-void CWordObject::WriteTitleInfo(const std::string& text) {
+void CWordObject::WriteTitleInfo(std::string_view text) {
     MoveToEnd();
     VexaBlock block;
     block.kind = VexaBlockKind::Title;
@@ -124,7 +124,7 @@ void CWordObject::WriteTitleInfo(const std::string& text) {
     m_blocks.push_back(std::move(block));
 }
 
-void CWordObject::WriteSectionTitle(const std::string& text) {
+void CWordObject::WriteSectionTitle(std::string_view text) {
     MoveToEnd();
     VexaBlock block;
     block.kind = VexaBlockKind::SectionTitle;
@@ -132,7 +132,7 @@ void CWordObject::WriteSectionTitle(const std::string& text) {
     m_blocks.push_back(std::move(block));
 }
 
-void CWordObject::WriteText(const std::string& text, int, int, int, int, int, double size, const std::string& font) {
+void CWordObject::WriteText(std::string_view text, int, int, int, int, int, double size, std::string_view font) {
     ForEachLine(text, [&](std::string_view line, bool ended) {
         if (!ended && OnlyMarks(line)) {
             return;   // nothing after the last "\n"
@@ -154,9 +154,11 @@ void CWordObject::WriteText(const std::string& text, int, int, int, int, int, do
 }
 
 void CWordObject::WriteParagraph(const CStringArray& lines, int a, int b, int c, int d, int e, double size,
-                                 const std::string& font) {
+                                 std::string_view font) {
     for (const std::string& line : lines) {
-        WriteText(line + "\n", a, b, c, d, e, size, font);
+        // As WriteText(line + "\n") would write it.
+        WriteText(line, a, b, c, d, e, size, font);
+        WriteText("\n", a, b, c, d, e, size, font);
     }
 }
 
@@ -181,7 +183,7 @@ void CWordObject::InsertTable(int rows, int columns) {
     m_blocks.push_back(std::move(block));
 }
 
-void CWordObject::SetTableText(int row, int column, const std::string& text) {
+void CWordObject::SetTableText(int row, int column, std::string_view text) {
     if (m_blocks.empty() || m_blocks.back().kind != VexaBlockKind::Table || row < 0 || column < 0) {
         return;
     }

@@ -13,6 +13,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -31,7 +32,7 @@ using VexaLine = std::vector<VexaRun>;
 
 // Parses mark-up into lines of runs; the text is split at "\n" (a trailing "\n" gives a
 // final empty line). Empty runs are dropped.
-std::vector<VexaLine> ParseVexaMarkup(const std::string& text);
+std::vector<VexaLine> ParseVexaMarkup(std::string_view text);
 
 // A picture by resource name: the bitmap id as text ("425") or a slide name
 // ("LOCALSUFFERBEAR1"). The null picture has an empty name.
@@ -70,17 +71,17 @@ struct VexaDocProperties {
 
 class CWordObject {
 public:
-    void WriteTitleInfo(const std::string& text);
-    void WriteSectionTitle(const std::string& text);
-    void WriteText(const std::string& text, int a = 0, int b = 0, int c = 0, int d = 0, int e = 0,
-                   double size = 10.5, const std::string& font = "宋体");
+    void WriteTitleInfo(std::string_view text);
+    void WriteSectionTitle(std::string_view text);
+    void WriteText(std::string_view text, int a = 0, int b = 0, int c = 0, int d = 0, int e = 0, double size = 10.5,
+                   std::string_view font = "宋体");
     void WriteParagraph(const CStringArray& lines, int a = 0, int b = 0, int c = 0, int d = 0, int e = 0,
-                        double size = 10.5, const std::string& font = "宋体");
+                        double size = 10.5, std::string_view font = "宋体");
     void WritePhotograph(const CVexaBitmap& bitmap, int style = 1, long reserved = 0);
     // Starts a table; SetTableText fills its cells (0-based row and column) until the next
     // block is written.
     void InsertTable(int rows, int columns);
-    void SetTableText(int row, int column, const std::string& text);
+    void SetTableText(int row, int column, std::string_view text);
     // Ends any open body paragraph so that what follows starts on a new one.
     void MoveToEnd();
     // Empties the document: its blocks and its properties.

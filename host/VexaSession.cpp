@@ -240,6 +240,20 @@ bool VexaSession::Find(const std::string& keyOrLabel, VexaControlRef& ref) const
 }
 
 std::vector<VexaControlRef> VexaSession::FindAll(const std::string& keyOrLabel) const {
+    if (!m_keepFinds) {
+        return FindAllNow(keyOrLabel);
+    }
+    for (const auto& [name, found] : m_found) {
+        if (name == keyOrLabel) {
+            return found;
+        }
+    }
+    std::vector<VexaControlRef> found = FindAllNow(keyOrLabel);
+    m_found.emplace_back(keyOrLabel, found);
+    return found;
+}
+
+std::vector<VexaControlRef> VexaSession::FindAllNow(const std::string& keyOrLabel) const {
     const std::string_view wanted = KeyView(keyOrLabel);
     for (const VexaTabPage& p : m_dlg.GetPages()) {
         for (const VexaFieldControl& fc : p.page->GetFieldControls()) {
@@ -349,6 +363,7 @@ const VexaField* VexaSession::BoundField(CVexaCaltDlg& page, const std::string& 
 VexaSetResult VexaSession::SetRef(const VexaControlRef& ref, const std::string& keyOrLabel, const std::string& value,
                                   bool& deferrable) {
     deferrable = false;
+    m_found.clear();   // what the setting changes may rename controls
     CVexaCaltDlg& page = *ref.page;
     if (ref.derived) {
         m_dlg.AddMessage(VexaMessageKind::Advice,

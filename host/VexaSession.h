@@ -34,6 +34,10 @@ public:
     // control's label (trailing ":"/"：" and surrounding spaces ignored); false when nothing or
     // more than one control (a label used several times) answers to it.
     bool Find(const std::string& keyOrLabel, VexaControlRef& ref) const;
+    // From now on, what a key or label names is looked up once until a setting is made through
+    // this session (for a caller that changes the dialog only through the session meanwhile).
+    void KeepFinds() { m_keepFinds = true; }
+
     // Every key and label that Find accepts, for messages.
     std::vector<std::string> Names() const;
 
@@ -64,6 +68,7 @@ public:
 private:
     // Every control answering to a key (at most one) or a label.
     std::vector<VexaControlRef> FindAll(const std::string& keyOrLabel) const;
+    std::vector<VexaControlRef> FindAllNow(const std::string& keyOrLabel) const;
     // Set on a control found; `deferrable` tells a refusal that a choice made later may lift
     // (a disabled control, an entry the list does not hold yet).
     VexaSetResult SetRef(const VexaControlRef& ref, const std::string& keyOrLabel, const std::string& value,
@@ -81,4 +86,7 @@ private:
     CVexaTabDlg& m_dlg;
     std::map<const CVexaCaltDlg*, std::string> m_pendingFamily;  // family set before its row
     std::map<const CVexaCaltDlg*, std::vector<VexaField>> m_boundFields;
+    // What FindAll found for a name since the last setting (a setting may change labels).
+    mutable std::vector<std::pair<std::string, std::vector<VexaControlRef>>> m_found;
+    bool m_keepFinds = false;
 };
