@@ -116,12 +116,19 @@ std::vector<VexaLine> ParseVexaMarkup(std::string_view text) {
     return lines;
 }
 
+VexaBlock& CWordObject::NewBlock() {
+    if (m_blocks.capacity() == 0) {
+        m_blocks.reserve(64);   // a book's paragraphs without moving them as the book grows
+    }
+    return m_blocks.emplace_back();
+}
+
 void CWordObject::WriteTitleInfo(std::string_view text) {
     MoveToEnd();
     VexaBlock block;
     block.kind = VexaBlockKind::Title;
     block.lines = ParseParagraph(text);
-    m_blocks.push_back(std::move(block));
+    NewBlock() = std::move(block);
 }
 
 void CWordObject::WriteSectionTitle(std::string_view text) {
@@ -129,7 +136,7 @@ void CWordObject::WriteSectionTitle(std::string_view text) {
     VexaBlock block;
     block.kind = VexaBlockKind::SectionTitle;
     block.lines = ParseParagraph(text);
-    m_blocks.push_back(std::move(block));
+    NewBlock() = std::move(block);
 }
 
 void CWordObject::WriteText(std::string_view text, int, int, int, int, int, double size, std::string_view font) {
@@ -138,7 +145,7 @@ void CWordObject::WriteText(std::string_view text, int, int, int, int, int, doub
             return;   // nothing after the last "\n"
         }
         if (m_blocks.empty() || m_blocks.back().kind != VexaBlockKind::Body || !m_blocks.back().open) {
-            VexaBlock& block = m_blocks.emplace_back();
+            VexaBlock& block = NewBlock();
             block.kind = VexaBlockKind::Body;
             block.lines.emplace_back();
             block.open = true;
@@ -171,7 +178,7 @@ void CWordObject::WritePhotograph(const CVexaBitmap& bitmap, int style, long) {
     block.kind = VexaBlockKind::Picture;
     block.picture = bitmap.Name();
     block.pictureStyle = style;
-    m_blocks.push_back(std::move(block));
+    NewBlock() = std::move(block);
 }
 
 void CWordObject::InsertTable(int rows, int columns) {
@@ -180,7 +187,7 @@ void CWordObject::InsertTable(int rows, int columns) {
     block.kind = VexaBlockKind::Table;
     block.cells.assign(static_cast<std::size_t>(std::max(rows, 0)),
                        std::vector<std::vector<VexaLine>>(static_cast<std::size_t>(std::max(columns, 0))));
-    m_blocks.push_back(std::move(block));
+    NewBlock() = std::move(block);
 }
 
 void CWordObject::SetTableText(int row, int column, std::string_view text) {

@@ -94,6 +94,8 @@ public:
     const std::vector<VexaBlock>& Blocks() const { return m_blocks; }
 
 private:
+    VexaBlock& NewBlock();
+
     std::vector<VexaBlock> m_blocks;
     VexaDocProperties m_properties;
 };
