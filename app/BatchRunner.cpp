@@ -290,20 +290,6 @@ ResultLine MakeResultLine(const BatchJob& job, const VexaBatchRow& row) {
     return ResultLine{true, row.status == kCalculated, EncodeCells(VexaBatchResultLine(job.resultKeys, row))};
 }
 
-bool WriteAll(int fd, const std::string& data) {
-    std::size_t done = 0;
-    while (done < data.size()) {
-        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n <= 0) {
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
 
 // --- the workers ---
 
@@ -321,7 +307,7 @@ struct Worker {
     for (std::size_t i = begin; i < end; ++i) {
         pending += EncodeRecord(i, EncodeCells(VexaBatchResultLine(job.resultKeys, RunRow(job, i))));
         if (pending.size() > 16384 || i + 1 == end) {
-            if (!WriteAll(fd, pending)) {
+            if (!VexaWriteAll(fd, pending)) {
                 ::_exit(3);
             }
             pending.clear();

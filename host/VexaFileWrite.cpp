@@ -34,6 +34,21 @@ void MakeParentFolders(const std::filesystem::path& target) {
 
 }  // namespace
 
+bool VexaWriteAll(int fd, std::string_view data) {
+    std::size_t done = 0;
+    while (done < data.size()) {
+        const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
 bool VexaWriteFileWhole(const std::string& path, const std::function<bool(const std::string& tempPath)>& write) {
     MakeParentFolders(path);
     const std::string temp = TempPath(path);
@@ -54,17 +69,9 @@ bool VexaWriteFileWhole(const std::string& path, const std::string& bytes) {
         if (fd < 0) {
             return false;
         }
-        std::size_t done = 0;
-        while (done < bytes.size()) {
-            const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-            if (n < 0 && errno == EINTR) {
-                continue;
-            }
-            if (n <= 0) {
-                ::close(fd);
-                return false;
-            }
-            done += static_cast<std::size_t>(n);
+        if (!VexaWriteAll(fd, bytes)) {
+            ::close(fd);
+            return false;
         }
         return ::close(fd) == 0;
     });

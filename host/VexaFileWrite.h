@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 // Creates the missing folders of `path`, runs `write` on a temporary path beside it and renames
 // the temporary file into place. False, and no temporary file left, when `write` fails or the
@@ -12,3 +13,7 @@ bool VexaWriteFileWhole(const std::string& path, const std::function<bool(const 
 
 // The same with the file's bytes.
 bool VexaWriteFileWhole(const std::string& path, const std::string& bytes);
+
+// Writes all of `data` to the open file descriptor `fd` (again after an interruption); false
+// when the descriptor takes no more.
+bool VexaWriteAll(int fd, std::string_view data);

@@ -86,8 +86,6 @@ std::string StripSlash(const std::string& key) { return !key.empty() && key[0] =
 
 std::string_view KeyView(std::string_view key) { return key.starts_with('/') ? key.substr(1) : key; }
 
-
-
 // The persisted field of the parameter object with this key literal, if any.
 const VexaField* FindField(const std::vector<VexaField>& fields, const std::string& key) {
     for (const VexaField& f : fields) {
