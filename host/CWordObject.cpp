@@ -17,7 +17,7 @@ void AppendRunText(VexaLine& line, std::string_view text, VexaRunStyle style) {
         line.back().text.append(text);
     } else {
         if (line.capacity() == 0) {
-            line.reserve(4);   // most lines have a few runs: one allocation for them
+            line.reserve(3);   // most lines have a few runs: one small allocation for them
         }
         line.push_back(VexaRun{std::string(text), style});
     }

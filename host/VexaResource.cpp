@@ -3,12 +3,13 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <limits>
 #include <cstring>
+#include <limits>
 #include <map>
 #include <string_view>
 #include <utility>
 
+#include <fmt/format.h>
 #include <nlohmann/json.hpp>
 
 #include "CVexaMainInfo.h"
@@ -30,12 +31,16 @@ const VexaCtrlKind kKinds[] = {VexaCtrlKind::Edit,    VexaCtrlKind::DropList, Ve
                                VexaCtrlKind::Button,  VexaCtrlKind::Group};
 }  // namespace
 
-const VexaResourceFile* VexaFindResource(const VexaResourceSet* set, const std::string& path) {
-    if (set == nullptr) {
-        return nullptr;
+const VexaResourceFile* VexaFindResource(const VexaResourceSet* set, std::string_view path) {
+    if (set == nullptr || path.find('\0') != std::string_view::npos) {
+        return nullptr;   // no file's name holds a zero byte
     }
     for (std::size_t i = 0; i < set->count; ++i) {
-        if (set->files[i].data != nullptr && path == set->files[i].path) {
+        // strncmp stops at the first difference (or the end of the file's name); only then is
+        // the name's end looked at.
+        const char* name = set->files[i].path;
+        if (set->files[i].data != nullptr && name != nullptr && std::strncmp(name, path.data(), path.size()) == 0 &&
+            name[path.size()] == '\0') {
             return &set->files[i];
         }
     }
@@ -56,7 +61,7 @@ void VexaChainRemove(HINSTANCE instance) {
     }
 }
 
-const VexaResourceFile* VexaFindResourceInChain(const std::string& path) {
+const VexaResourceFile* VexaFindResourceInChain(std::string_view path) {
     if (HINSTANCE current = CVexaInsTance::GetResourceHandle()) {
         if (const VexaResourceFile* file = VexaFindResource(current->resources, path)) {
             return file;
@@ -86,17 +91,27 @@ void VexaRemovePictureSource(const std::string& prefix) {
     std::erase_if(sources, [&](const auto& entry) { return entry.first == prefix; });
 }
 
-std::string VexaLoadPicture(const std::string& name) {
+std::string_view VexaPictureView(const std::string& name, std::string& holder) {
     for (const auto& [prefix, source] : PictureSources()) {
         if (!prefix.empty() && name.starts_with(prefix)) {
-            return source ? source(name.substr(prefix.size())) : std::string();
+            holder = source ? source(name.substr(prefix.size())) : std::string();
+            return holder;
         }
     }
-    const VexaResourceFile* file = VexaFindResourceInChain("pictures/" + name + ".svg");
+    char buffer[256];
+    const auto written = fmt::format_to_n(buffer, sizeof buffer, "pictures/{}.svg", name);
+    const std::string longPath = written.size > sizeof buffer ? "pictures/" + name + ".svg" : std::string();
+    const VexaResourceFile* file = VexaFindResourceInChain(
+        longPath.empty() ? std::string_view(buffer, written.size) : std::string_view(longPath));
     if (file == nullptr) {
         return {};
     }
-    return std::string(reinterpret_cast<const char*>(file->data), file->size);
+    return std::string_view(reinterpret_cast<const char*>(file->data), file->size);
+}
+
+std::string VexaLoadPicture(const std::string& name) {
+    std::string holder;
+    return std::string(VexaPictureView(name, holder));
 }
 
 std::string VexaPictureTitle(const std::string& name) {

@@ -19,6 +19,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "VexaTypes.h"
@@ -35,14 +36,14 @@ struct VexaResourceSet {
 };
 
 // The file at `path` in `set`, or nullptr.
-const VexaResourceFile* VexaFindResource(const VexaResourceSet* set, const std::string& path);
+const VexaResourceFile* VexaFindResource(const VexaResourceSet* set, std::string_view path);
 
 // The resource chain (what CDynLinkLibrary does for an MFC extension library): attached
 // libraries add their instance; lookups search the current resource handle first, then the
 // chain in order of attachment.
 void VexaChainAdd(HINSTANCE instance);
 void VexaChainRemove(HINSTANCE instance);
-const VexaResourceFile* VexaFindResourceInChain(const std::string& path);
+const VexaResourceFile* VexaFindResourceInChain(std::string_view path);
 
 // Generated pictures: a picture whose name begins with a registered prefix (such as "section:")
 // is drawn by that prefix's source, which receives the rest of the name and returns the SVG
@@ -54,6 +55,9 @@ void VexaRemovePictureSource(const std::string& prefix);
 // SVG text of a picture by name, empty when there is none: a generated picture when the name
 // begins with a registered prefix, else "pictures/<name>.svg" through the resource chain.
 std::string VexaLoadPicture(const std::string& name);
+// The same without a copy of a picture in the resources: a view of its bytes, or of `holder`,
+// which receives a generated picture.
+std::string_view VexaPictureView(const std::string& name, std::string& holder);
 // The <title> of a picture's SVG, or the name when it has none.
 std::string VexaPictureTitle(const std::string& name);
 

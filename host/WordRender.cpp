@@ -323,7 +323,8 @@ std::string CHtmlRenderer::Render(const CWordObject& doc) const {
             out += "</p>\n";
             break;
         case VexaBlockKind::Picture: {
-            const std::string svg = VexaLoadPicture(block.picture);
+            std::string holder;
+            const std::string_view svg = VexaPictureView(block.picture, holder);
             if (svg.empty()) {
                 out += "<div class=\"picture missing\">[图: ";
                 AppendEscaped(out, VexaPictureTitle(block.picture));
