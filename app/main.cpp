@@ -15,6 +15,7 @@
 #include <fmt/format.h>
 #include <nlohmann/json.hpp>
 
+#include <dlfcn.h>
 #include <unistd.h>
 
 #include "BatchRunner.h"
@@ -27,8 +28,6 @@
 #include "VexaDrawingService.h"
 #include "VexaFileWrite.h"
 #include "VexaFormat.h"
-#include "WebServer.h"
-#include "WebSession.h"
 #include "WordRender.h"
 
 extern char** environ;
@@ -443,9 +442,25 @@ std::string MakeTempDir() {
     return pattern;
 }
 
-// `vexa serve`: the calculations in the browser until Ctrl+C (SIGINT) or SIGTERM.
+// `vexa serve`: the calculations in the browser until Ctrl+C (SIGINT) or SIGTERM. The server
+// (and the HTTP and TLS libraries under it) is a library of its own, loaded for this command
+// only, so that every other command starts without it.
 int CmdServe(int port, bool open, const std::string& store) {
     if (!OpenStore(store)) {
+        return kExitCannot;
+    }
+    using ServeEntry = int (*)(int port, bool open, const char* tempDir, void (*openBrowser)(const char* url));
+    std::string path = "libvexa_serve.so";
+    std::error_code ec;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (!ec && self.has_parent_path()) {
+        path = (self.parent_path() / "libvexa_serve.so").string();
+    }
+    void* library = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    auto serve = library != nullptr ? reinterpret_cast<ServeEntry>(::dlsym(library, "VexaServe")) : nullptr;
+    if (serve == nullptr) {
+        const char* why = ::dlerror();
+        std::cerr << fmt::format("vexa: 无法载入浏览器界面的服务库（{}）。\n", why != nullptr ? why : path);
         return kExitCannot;
     }
     const std::string tempDir = MakeTempDir();
@@ -453,46 +468,8 @@ int CmdServe(int port, bool open, const std::string& store) {
         std::cerr << "vexa: 无法建立临时目录。\n";
         return kExitCannot;
     }
-    // The signals that end the server are taken by a thread of their own: blocked here, before
-    // any thread starts, so that every thread inherits the mask.
-    sigset_t stopSignals;
-    sigemptyset(&stopSignals);
-    sigaddset(&stopSignals, SIGINT);
-    sigaddset(&stopSignals, SIGTERM);
-    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
-
-    int status = kExitOk;
-    {
-        WebSession session(tempDir);
-        WebServer server(session);
-        std::string error;
-        if (!server.Bind(port, error)) {
-            std::cerr << "vexa: " << error << "\n";
-            status = kExitCannot;
-        } else {
-            std::cout << "vexa serve: " << server.Url() << "\n"
-                      << "在浏览器中打开上面的地址（只在本机可用，一次打开一项计算）；按 Ctrl+C 结束。" << std::endl;
-            if (open) {
-                OpenBrowser(server.Url());
-            }
-            std::atomic<bool> signalled{false};
-            std::thread waiter([&] {
-                int sig = 0;
-                sigwait(&stopSignals, &sig);
-                signalled = true;
-                server.Stop();
-            });
-            server.Listen();
-            if (!signalled) {
-                pthread_kill(waiter.native_handle(), SIGTERM);
-            }
-            waiter.join();
-        }
-        session.Stop();
-    }
-    std::error_code ec;
+    const int status = serve(port, open, tempDir.c_str(), [](const char* url) { OpenBrowser(url); });
     std::filesystem::remove_all(tempDir, ec);
-    pthread_sigmask(SIG_UNBLOCK, &stopSignals, nullptr);
     return status;
 }
 

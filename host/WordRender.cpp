@@ -6,14 +6,16 @@
 #include <cstring>
 #include <cctype>
 #include <filesystem>
+#include <memory>
+#include <mutex>
+#include <stdexcept>
 #include <string_view>
 
+#include <dlfcn.h>
 #include <glib.h>
 
 #include <fmt/format.h>
 
-#include "DocxRender.h"
-#include "PdfRender.h"
 #include "VexaBookLayout.h"
 #include "VexaResource.h"
 
@@ -201,6 +203,65 @@ td {{ border: 1px solid #000; padding: 0.1em 0.5em; }}
 <body>
 )";
 
+// ---- Word and PDF: the printing library, loaded on first use ----------------------------
+// cairo, pango and librsvg are loaded only by a run that writes a Word or PDF book.
+
+using CreatePrintRenderer = CWordRenderer* (*)(const char* extension);
+
+// The printing library's factory; throws with the reason when the library cannot be loaded.
+CreatePrintRenderer PrintFactory() {
+    static std::once_flag once;
+    static CreatePrintRenderer factory = nullptr;
+    static std::string failure;
+    std::call_once(once, [] {
+        // Beside this library first (as the build and an installation place it), then by name.
+        std::string path = "libvexa_print.so";
+        Dl_info info{};
+        if (::dladdr(reinterpret_cast<void*>(&PrintFactory), &info) != 0 && info.dli_fname != nullptr) {
+            const std::filesystem::path here(info.dli_fname);
+            if (here.has_parent_path()) {
+                path = (here.parent_path() / "libvexa_print.so").string();
+            }
+        }
+        void* library = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (library == nullptr) {
+            library = ::dlopen("libvexa_print.so", RTLD_NOW | RTLD_LOCAL);
+        }
+        if (library == nullptr) {
+            const char* why = ::dlerror();
+            failure = why != nullptr ? why : path;
+            return;
+        }
+        factory = reinterpret_cast<CreatePrintRenderer>(::dlsym(library, "VexaCreatePrintRenderer"));
+        if (factory == nullptr) {
+            failure = "libvexa_print.so 中没有 VexaCreatePrintRenderer";
+        }
+    });
+    if (factory == nullptr) {
+        throw std::runtime_error("无法载入 Word 与 PDF 计算书的输出库（" + failure + "）");
+    }
+    return factory;
+}
+
+// A Word or PDF renderer that loads the printing library when it first renders.
+class CPrintRendererProxy : public CWordRenderer {
+public:
+    explicit CPrintRendererProxy(std::string extension) : m_extension(std::move(extension)) {}
+    std::string Render(const CWordObject& doc) const override {
+        if (!m_renderer) {
+            m_renderer.reset(PrintFactory()(m_extension.c_str()));
+            if (!m_renderer) {
+                throw std::runtime_error("输出库不能输出“" + m_extension + "”格式的计算书");
+            }
+        }
+        return m_renderer->Render(doc);
+    }
+
+private:
+    std::string m_extension;
+    mutable std::unique_ptr<CWordRenderer> m_renderer;
+};
+
 }  // namespace
 
 std::string VexaPrintableText(const std::string& text) {
@@ -250,11 +311,8 @@ std::unique_ptr<CWordRenderer> CWordRenderer::ForFile(const std::string& fileNam
     if (ext == ".html" || ext == ".htm") {
         return std::make_unique<CHtmlRenderer>();
     }
-    if (ext == ".docx") {
-        return std::make_unique<CDocxRenderer>();
-    }
-    if (ext == ".pdf") {
-        return std::make_unique<CPdfRenderer>();
+    if (ext == ".docx" || ext == ".pdf") {
+        return std::make_unique<CPrintRendererProxy>(ext);
     }
     return nullptr;
 }
