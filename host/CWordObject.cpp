@@ -125,18 +125,16 @@ VexaBlock& CWordObject::NewBlock() {
 
 void CWordObject::WriteTitleInfo(std::string_view text) {
     MoveToEnd();
-    VexaBlock block;
+    VexaBlock& block = NewBlock();
     block.kind = VexaBlockKind::Title;
     block.lines = ParseParagraph(text);
-    NewBlock() = std::move(block);
 }
 
 void CWordObject::WriteSectionTitle(std::string_view text) {
     MoveToEnd();
-    VexaBlock block;
+    VexaBlock& block = NewBlock();
     block.kind = VexaBlockKind::SectionTitle;
     block.lines = ParseParagraph(text);
-    NewBlock() = std::move(block);
 }
 
 void CWordObject::WriteText(std::string_view text, int, int, int, int, int, double size, std::string_view font) {
@@ -150,7 +148,9 @@ void CWordObject::WriteText(std::string_view text, int, int, int, int, int, doub
             block.lines.emplace_back();
             block.open = true;
             block.fontSize = size;
-            block.fontName = font;
+            if (block.fontName != font) {
+                block.fontName = font;
+            }
         }
         VexaBlock& paragraph = m_blocks.back();
         AppendMarkupLine(paragraph.lines.back(), line);

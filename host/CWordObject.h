@@ -52,6 +52,9 @@ private:
 enum class VexaBlockKind { Title, SectionTitle, Body, Picture, Table };
 
 struct VexaBlock {
+    // The members take their own initializers (the block is not zero-filled as a whole first).
+    VexaBlock() {}
+
     VexaBlockKind kind = VexaBlockKind::Body;
     std::vector<VexaLine> lines;   // Title, SectionTitle, Body
     bool open = false;             // Body: still takes text (no paragraph end yet)
