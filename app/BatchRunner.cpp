@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <charconv>
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
@@ -269,10 +270,8 @@ bool DecodeRecord(std::string_view body, std::size_t& index, std::string_view& c
     if (!GetString(body, pos, indexText) || indexText.empty()) {
         return false;
     }
-    const std::string text(indexText);
-    char* end = nullptr;
-    index = std::strtoul(text.c_str(), &end, 10);
-    if (*end != '\0') {
+    const auto [end, ec] = std::from_chars(indexText.data(), indexText.data() + indexText.size(), index);
+    if (ec != std::errc() || end != indexText.data() + indexText.size()) {
         return false;
     }
     cells = body.substr(pos);

@@ -110,59 +110,29 @@ int CVexaDlg::IndexOf(int id) const {
 }
 
 void CVexaDlg::BuildLookup() {
+    // The template reader refuses a repeated id: every control has an id of its own here.
     m_lookup.clear();
     m_sparse.clear();
     if (m_controls.empty()) {
         return;
     }
-    // A repeated id names its first control: the later ones are dropped.
-    auto dropRepeated = [this](const std::vector<bool>& repeated) {
-        std::size_t to = 0;
-        for (std::size_t from = 0; from < m_controls.size(); ++from) {
-            if (!repeated[from]) {
-                if (to != from) {
-                    m_controls[to] = std::move(m_controls[from]);
-                }
-                ++to;
-            }
-        }
-        m_controls.resize(to);
-    };
     long long low = m_controls.front().id, high = low;
     for (const CVexaControl& c : m_controls) {
         low = std::min<long long>(low, c.id);
         high = std::max<long long>(high, c.id);
     }
-    std::vector<bool> repeated(m_controls.size(), false);
-    bool anyRepeated = false;
     // Ids close together (as a template's are) are looked up in a table; scattered ones by search.
     constexpr long long kMaxTable = 1 << 16;
     if (high - low < kMaxTable) {
         m_firstId = static_cast<int>(low);
         m_lookup.assign(static_cast<std::size_t>(high - low + 1), -1);
         for (std::size_t i = 0; i < m_controls.size(); ++i) {
-            int& slot = m_lookup[static_cast<std::size_t>(m_controls[i].id - low)];
-            repeated[i] = slot >= 0;
-            anyRepeated = anyRepeated || repeated[i];
-            slot = repeated[i] ? slot : 0;
+            m_lookup[static_cast<std::size_t>(m_controls[i].id - low)] = static_cast<int>(i);
         }
-    } else {
-        std::vector<int> seen;
-        for (std::size_t i = 0; i < m_controls.size(); ++i) {
-            repeated[i] = std::find(seen.begin(), seen.end(), m_controls[i].id) != seen.end();
-            anyRepeated = anyRepeated || repeated[i];
-            seen.push_back(m_controls[i].id);
-        }
-    }
-    if (anyRepeated) {
-        dropRepeated(repeated);
+        return;
     }
     for (std::size_t i = 0; i < m_controls.size(); ++i) {
-        if (!m_lookup.empty()) {
-            m_lookup[static_cast<std::size_t>(m_controls[i].id - low)] = static_cast<int>(i);
-        } else {
-            m_sparse.emplace_back(m_controls[i].id, static_cast<int>(i));
-        }
+        m_sparse.emplace_back(m_controls[i].id, static_cast<int>(i));
     }
     std::sort(m_sparse.begin(), m_sparse.end());
 }

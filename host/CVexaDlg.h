@@ -149,10 +149,10 @@ protected:
 private:
     // The index of a control in m_controls, or -1 (-1 also beyond the table).
     int IndexOf(int id) const;
-    // Drops repeated ids and builds the lookup of the controls created.
+    // Builds the lookup of the controls created.
     void BuildLookup();
 
-    std::vector<CVexaControl> m_controls;   // in template order, one per id
+    std::vector<CVexaControl> m_controls;   // in template order
     std::vector<int> m_order;
     // Index of the control with id m_firstId + k at m_lookup[k]; -1 where there is none.
     std::vector<int> m_lookup;

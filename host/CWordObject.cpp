@@ -3,8 +3,9 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <string_view>
+
+#include "VexaByteScan.h"
 
 namespace {
 
@@ -25,13 +26,8 @@ void AppendRunText(VexaLine& line, std::string_view text, VexaRunStyle style) {
 
 // True when one of the eight bytes at `p` is a mark ("~" or "$").
 bool HasMark(const char* p) {
-    std::uint64_t word;
-    std::memcpy(&word, p, sizeof word);
-    auto has = [word](unsigned char byte) {
-        const std::uint64_t v = word ^ (0x0101010101010101ULL * byte);
-        return ((v - 0x0101010101010101ULL) & ~v & 0x8080808080808080ULL) != 0;
-    };
-    return has('~') || has('$');
+    const std::uint64_t word = VexaLoadWord(p);
+    return VexaWordHasByte(word, '~') || VexaWordHasByte(word, '$');
 }
 
 // One line of mark-up (no "\n") appended to `runs`. Each mark character opens its style when it

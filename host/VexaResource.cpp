@@ -9,7 +9,6 @@
 #include <string_view>
 #include <utility>
 
-#include <fmt/format.h>
 #include <nlohmann/json.hpp>
 
 #include "CVexaMainInfo.h"
@@ -32,15 +31,11 @@ const VexaCtrlKind kKinds[] = {VexaCtrlKind::Edit,    VexaCtrlKind::DropList, Ve
 }  // namespace
 
 const VexaResourceFile* VexaFindResource(const VexaResourceSet* set, std::string_view path) {
-    if (set == nullptr || path.find('\0') != std::string_view::npos) {
-        return nullptr;   // no file's name holds a zero byte
+    if (set == nullptr) {
+        return nullptr;
     }
     for (std::size_t i = 0; i < set->count; ++i) {
-        // strncmp stops at the first difference (or the end of the file's name); only then is
-        // the name's end looked at.
-        const char* name = set->files[i].path;
-        if (set->files[i].data != nullptr && name != nullptr && std::strncmp(name, path.data(), path.size()) == 0 &&
-            name[path.size()] == '\0') {
+        if (set->files[i].data != nullptr && set->files[i].path != nullptr && path == set->files[i].path) {
             return &set->files[i];
         }
     }
@@ -98,11 +93,7 @@ std::string_view VexaPictureView(const std::string& name, std::string& holder) {
             return holder;
         }
     }
-    char buffer[256];
-    const auto written = fmt::format_to_n(buffer, sizeof buffer, "pictures/{}.svg", name);
-    const std::string longPath = written.size > sizeof buffer ? "pictures/" + name + ".svg" : std::string();
-    const VexaResourceFile* file = VexaFindResourceInChain(
-        longPath.empty() ? std::string_view(buffer, written.size) : std::string_view(longPath));
+    const VexaResourceFile* file = VexaFindResourceInChain("pictures/" + name + ".svg");
     if (file == nullptr) {
         return {};
     }

@@ -731,15 +731,8 @@ bool IsChoice(const CVexaCaltDlg& page, const VexaControlRef& ref) {
     if (ref.derived) {
         return false;
     }
-    switch (page.Control(ref.id).kind) {
-        case VexaCtrlKind::DropList:
-        case VexaCtrlKind::Combo:
-        case VexaCtrlKind::Check:
-        case VexaCtrlKind::Radio:
-            return true;
-        default:
-            return false;
-    }
+    const VexaCtrlKind kind = page.Control(ref.id).kind;
+    return kind != VexaCtrlKind::Edit && IsInputKind(kind);   // every input but typed text
 }
 
 // Settings whose control holds one value the user can see (buttons open dialogs; list boxes

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <cctype>
 #include <filesystem>
 #include <memory>
@@ -17,6 +16,7 @@
 #include <fmt/format.h>
 
 #include "VexaBookLayout.h"
+#include "VexaByteScan.h"
 #include "VexaResource.h"
 
 namespace {
@@ -48,12 +48,6 @@ std::string CellText(const std::vector<VexaLine>& lines) {
 
 // ---- HTML ---------------------------------------------------------------------------------
 
-// True when one of the eight bytes of `word` is `byte`.
-constexpr bool HasByte(std::uint64_t word, unsigned char byte) {
-    const std::uint64_t v = word ^ (0x0101010101010101ULL * byte);
-    return ((v - 0x0101010101010101ULL) & ~v & 0x8080808080808080ULL) != 0;
-}
-
 void AppendEscaped(std::string& out, std::string_view text) {
     const char* const data = text.data();
     const std::size_t size = text.size();
@@ -62,9 +56,9 @@ void AppendEscaped(std::string& out, std::string_view text) {
     while (i < size) {
         // Eight bytes at a time past text that needs nothing escaped.
         if (i + 8 <= size) {
-            std::uint64_t word;
-            std::memcpy(&word, data + i, sizeof word);
-            if (!HasByte(word, '&') && !HasByte(word, '<') && !HasByte(word, '>') && !HasByte(word, '"')) {
+            const std::uint64_t word = VexaLoadWord(data + i);
+            if (!VexaWordHasByte(word, '&') && !VexaWordHasByte(word, '<') && !VexaWordHasByte(word, '>') &&
+                !VexaWordHasByte(word, '"')) {
                 i += 8;
                 continue;
             }
