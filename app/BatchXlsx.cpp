@@ -13,6 +13,7 @@
 #include <zip.h>
 
 #include "VexaFileWrite.h"
+#include "VexaSprintf.h"
 
 namespace {
 // Limits of the format (XFD1048576) and of what one part of the file may unpack to.
@@ -111,8 +112,7 @@ std::string NumberText(const std::string& raw) {
         return raw;
     }
     char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, value);
-    std::string text(buf, res.ptr);
+    const std::string text(buf, vexa_printf::WriteShortest(buf, buf + sizeof buf, value));
     return text == "-0" ? "0" : text;
 }
 

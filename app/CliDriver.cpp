@@ -238,7 +238,7 @@ int CliDriver::RunSteps(CVexaTabDlg& dialog) {
     if (m_request.book) {
         m_outcome.book = std::move(param->m_CalcBookWord);   // nothing reads it after the run
     }
-    m_outcome.resultDoc = param->m_ResultWord;
+    m_outcome.resultDoc = std::move(param->m_ResultWord);   // nor this
     ReportParams(*param);
     CollectFields(param->GetResultFields(), m_outcome.results, m_outcome.resultTypes);
     if (m_request.draw && !Draw(dialog, drawPage, drawSets)) {

@@ -123,7 +123,7 @@ std::string CleanLabel(const CVexaDlg& dialog, int id) {
             label.erase(label.size() - s.size());
         }
     }
-    return label.empty() ? dialog.Control(id).name : label;
+    return label.empty() ? std::string(dialog.Control(id).name) : label;
 }
 
 // The extensions a writer list names (".html, .htm, .txt"), an alias of an earlier one left out.

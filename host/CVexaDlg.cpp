@@ -9,12 +9,12 @@
 #include <stdexcept>
 
 #include "VexaFormat.h"
+#include "VexaSprintf.h"
 
 namespace {
 std::string ShortestDouble(double value) {
     char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, value);
-    std::string text(buf, res.ptr);
+    std::string text(buf, vexa_printf::WriteShortest(buf, buf + sizeof buf, value));
     return text == "-0" ? "0" : text;
 }
 
@@ -46,18 +46,20 @@ bool CVexaDlg::Create(std::string& error) {
     m_sparse.clear();
     m_firstId = 0;
     if (m_nTemplateId != 0) {
-        const VexaDialogTemplate* tpl = VexaFindDialogTemplate(m_nTemplateId, error);
+        std::shared_ptr<const VexaDialogTemplate> tpl = VexaFindDialogTemplate(m_nTemplateId, error);
         if (tpl == nullptr) {
             return false;
         }
         m_strCaption = tpl->caption;
+        m_controls.reserve(tpl->controls.size());
+        m_order.reserve(tpl->controls.size());
         for (const VexaCtrlTemplate& t : tpl->controls) {
             CVexaControl c;
             c.id = t.id;
             c.name = t.name;
             c.kind = t.kind;
             c.text = t.text;
-            c.items = t.items;
+            c.items = VexaItemList(t.items);
             c.enabled = !t.disabled;
             c.visible = !t.hidden;
             c.readOnly = t.readOnly;
@@ -73,6 +75,7 @@ bool CVexaDlg::Create(std::string& error) {
             m_controls.push_back(std::move(c));
         }
         BuildLookup();
+        m_template = std::move(tpl);
     }
     m_bCreated = true;
     OnInitDialog();

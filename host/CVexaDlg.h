@@ -3,19 +3,48 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "VexaResource.h"
 #include "VexaTypes.h"
 
+// A list's entries: those of its template, shared by every page made from it, until the page
+// gives the list entries of its own.
+class VexaItemList {
+public:
+    VexaItemList() = default;
+    explicit VexaItemList(const std::vector<std::string>& shared) : m_shared(&shared) {}
+    VexaItemList& operator=(std::vector<std::string> items) {
+        m_own = std::move(items);
+        m_shared = nullptr;
+        return *this;
+    }
+    const std::vector<std::string>& get() const { return m_shared != nullptr ? *m_shared : m_own; }
+    operator const std::vector<std::string>&() const { return get(); }
+    std::size_t size() const { return get().size(); }
+    bool empty() const { return get().empty(); }
+    const std::string& operator[](std::size_t i) const { return get()[i]; }
+    const std::string& front() const { return get().front(); }
+    const std::string& back() const { return get().back(); }
+    auto begin() const { return get().begin(); }
+    auto end() const { return get().end(); }
+    friend bool operator==(const VexaItemList& a, const std::vector<std::string>& b) { return a.get() == b; }
+
+private:
+    const std::vector<std::string>* m_shared = nullptr;
+    std::vector<std::string> m_own;
+};
+
 struct CVexaControl {
     int id = 0;
-    std::string name;
+    std::string_view name;            // the template's (the page keeps its template)
     VexaCtrlKind kind = VexaCtrlKind::Static;
     std::string text;                 // edit/combo text, caption of static/check/radio/button/group
-    std::vector<std::string> items;   // list entries (drop list, combo, list box)
+    VexaItemList items;               // list entries (drop list, combo, list box)
     int sel = -1;                     // selected entry, -1 none
     bool checked = false;             // check box, radio button
     bool enabled = true;
@@ -152,6 +181,7 @@ private:
     // Builds the lookup of the controls created.
     void BuildLookup();
 
+    std::shared_ptr<const VexaDialogTemplate> m_template;   // what the controls were made from
     std::vector<CVexaControl> m_controls;   // in template order
     std::vector<int> m_order;
     // Index of the control with id m_firstId + k at m_lookup[k]; -1 where there is none.

@@ -4,12 +4,12 @@
 #include <charconv>
 
 #include "CVexaSave.h"
+#include "VexaSprintf.h"
 
 namespace {
 std::string ShortestDouble(double value) {
     char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, value);
-    return std::string(buf, res.ptr);
+    return std::string(buf, vexa_printf::WriteShortest(buf, buf + sizeof buf, value));
 }
 }  // namespace
 

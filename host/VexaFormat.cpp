@@ -19,8 +19,7 @@ std::string TrimmedFixed(double value, int decimals) {
         return VexaSprintf("%f", value);
     }
     char buffer[400];
-    const auto r = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
-    std::string text(buffer, r.ptr);
+    std::string text(buffer, vexa_printf::WriteFixed(buffer, buffer + sizeof buffer, value, decimals));
     const auto point = text.find('.');
     if (point != std::string::npos) {
         const auto last = text.find_last_not_of('0');

@@ -246,12 +246,12 @@ std::optional<VexaDialogTemplate> VexaLoadDialogTemplate(int id, std::string& er
     return tpl;
 }
 
-const VexaDialogTemplate* VexaFindDialogTemplate(int id, std::string& error) {
+std::shared_ptr<const VexaDialogTemplate> VexaFindDialogTemplate(int id, std::string& error) {
     // Parsed templates by the file they came from; the file's bytes are kept to tell a file
     // that took the place of another at the same address.
     struct Parsed {
         std::string bytes;
-        VexaDialogTemplate tpl;
+        std::shared_ptr<const VexaDialogTemplate> tpl;
     };
     static std::map<std::pair<const VexaResourceFile*, int>, Parsed> cache;
     const std::string path = "dialogs/" + std::to_string(id) + ".json";
@@ -263,7 +263,7 @@ const VexaDialogTemplate* VexaFindDialogTemplate(int id, std::string& error) {
     const std::string_view bytes(reinterpret_cast<const char*>(file->data), file->size);
     const auto key = std::make_pair(file, id);
     if (const auto it = cache.find(key); it != cache.end() && it->second.bytes == bytes) {
-        return &it->second.tpl;
+        return it->second.tpl;
     }
     std::optional<VexaDialogTemplate> tpl = VexaLoadDialogTemplate(id, error);
     if (!tpl) {
@@ -272,6 +272,6 @@ const VexaDialogTemplate* VexaFindDialogTemplate(int id, std::string& error) {
     }
     Parsed& parsed = cache[key];
     parsed.bytes.assign(bytes);
-    parsed.tpl = std::move(*tpl);
-    return &parsed.tpl;
+    parsed.tpl = std::make_shared<const VexaDialogTemplate>(std::move(*tpl));
+    return parsed.tpl;
 }

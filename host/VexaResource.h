@@ -17,6 +17,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -91,4 +92,5 @@ std::optional<VexaDialogTemplate> VexaParseDialogTemplate(const std::string& jso
 std::optional<VexaDialogTemplate> VexaLoadDialogTemplate(int id, std::string& error);
 // The same, parsed once per template file and kept for the life of the program (a dialog is
 // created for every calculation a batch runs); nullptr with `error` set when it cannot be had.
-const VexaDialogTemplate* VexaFindDialogTemplate(int id, std::string& error);
+// A template that another file took the place of lives on while a page made from it holds it.
+std::shared_ptr<const VexaDialogTemplate> VexaFindDialogTemplate(int id, std::string& error);

@@ -341,7 +341,7 @@ VexaSetResult VexaSession::Set(const std::string& keyOrLabel, const std::string&
     if (found.size() > 1) {
         std::vector<std::string> keys;
         for (const VexaControlRef& r : found) {
-            keys.push_back(r.key.empty() ? r.page->Control(r.id).name : StripSlash(r.key));
+            keys.push_back(r.key.empty() ? std::string(r.page->Control(r.id).name) : StripSlash(r.key));
         }
         return {VexaSetResult::UnknownKey,
                 fmt::format("标签“{}”对应多个输入项，请用参数键名：{}。", Trim(keyOrLabel), JoinItems(keys))};

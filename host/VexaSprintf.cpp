@@ -1,10 +1,119 @@
 // The direct path of VexaSprintf: "%s", "%d", "%f" / "%.Nf" and "%%" without flags or width.
 #include "VexaSprintf.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 namespace vexa_printf {
+
+char* WriteFixed(char* first, char* last, double value, int precision) {
+    // Below 2^53, with at most 18 decimals and below 10^19 once scaled, the value times
+    // 10^precision is rounded exactly in integers: value = m / 2^shift with m < 2^53.
+    std::uint64_t scale = 1;
+    for (int i = 0; i < precision && i < 19; ++i) {
+        scale *= 10;
+    }
+    if (precision >= 0 && precision <= 18 && std::fabs(value) < 9007199254740992.0 &&
+        std::fabs(value) * static_cast<double>(scale) < 1e19) {
+        int exponent = 0;
+        const double fraction = std::frexp(std::fabs(value), &exponent);   // in [0.5, 1), or 0
+        const auto m = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+        const int shift = 53 - exponent;
+        using U128 = unsigned __int128;
+        std::uint64_t q = 0;   // value * 10^precision, rounded to nearest, a tie to even
+        if (shift == 0) {   // from 2^52 on: a whole number
+            q = m * scale;
+        } else if (shift < 128) {
+            const U128 p = static_cast<U128>(m) * scale;
+            const U128 whole = p >> shift;
+            const U128 rest = p - (whole << shift);
+            const U128 half = static_cast<U128>(1) << (shift - 1);
+            q = static_cast<std::uint64_t>(whole);
+            if (rest > half || (rest == half && (q & 1) != 0)) {
+                ++q;
+            }
+        }   // else the value is far below half a unit of the last decimal: 0
+        char digits[24];
+        const std::uint64_t integral = q / scale;
+        char* end = std::to_chars(digits, digits + sizeof digits, integral).ptr;
+        const std::size_t need = (std::signbit(value) ? 1u : 0u) + static_cast<std::size_t>(end - digits) +
+                                 (precision > 0 ? 1u + static_cast<std::size_t>(precision) : 0u);
+        if (need > static_cast<std::size_t>(last - first)) {
+            return nullptr;
+        }
+        char* out = first;
+        if (std::signbit(value)) {
+            *out++ = '-';
+        }
+        out = std::copy(digits, end, out);
+        if (precision > 0) {
+            *out++ = '.';
+            std::uint64_t decimals = q % scale;
+            for (int i = precision - 1; i >= 0; --i) {
+                out[i] = static_cast<char>('0' + decimals % 10);
+                decimals /= 10;
+            }
+            out += precision;
+        }
+        return out;
+    }
+    const auto r = std::to_chars(first, last, value, std::chars_format::fixed, precision);
+    return r.ec == std::errc() ? r.ptr : nullptr;
+}
+
+char* WriteShortest(char* first, char* last, double value) {
+    // Most numbers of a calculation have a few decimals: q / 10^d read back as the value gives
+    // the fewest decimals d, unique while q < 2^50 (the value's spacing is then below a quarter
+    // of 10^-d). It is what std::to_chars writes unless its scientific form is shorter.
+    static constexpr double kPow10[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
+    const double magnitude = std::fabs(value);
+    if (magnitude >= 1e-4 && magnitude < 1125899906842624.0) {
+        for (int d = 0; d <= 6; ++d) {
+            const double q = std::nearbyint(magnitude * kPow10[d]);
+            if (q >= 1125899906842624.0) {
+                break;
+            }
+            if (q / kPow10[d] != magnitude) {
+                continue;
+            }
+            const auto whole = static_cast<std::uint64_t>(q);
+            char digits[24];
+            char* end = std::to_chars(digits, digits + sizeof digits, whole).ptr;
+            const int count = static_cast<int>(end - digits);
+            int significant = count;
+            while (significant > 1 && digits[significant - 1] == '0') {
+                --significant;
+            }
+            const int exponent = count - 1 - d;
+            const int sign = value < 0 ? 1 : 0;
+            const int fixedLength = sign + (count > d ? count - d : 1) + (d > 0 ? 1 + d : 0);
+            const int scientificLength = sign + significant + (significant > 1 ? 1 : 0) + 2 +
+                                         (exponent >= 100 || exponent <= -100 ? 3 : 2);
+            if (scientificLength < fixedLength || fixedLength > last - first) {
+                break;
+            }
+            char* out = first;
+            if (sign) {
+                *out++ = '-';
+            }
+            if (count > d) {
+                out = std::copy(digits, digits + (count - d), out);
+            } else {
+                *out++ = '0';
+            }
+            if (d > 0) {
+                *out++ = '.';
+                out = std::fill_n(out, d > count ? d - count : 0, '0');
+                out = std::copy(digits + (count > d ? count - d : 0), end, out);
+            }
+            return out;
+        }
+    }
+    const auto r = std::to_chars(first, last, value);
+    return r.ec == std::errc() ? r.ptr : nullptr;
+}
 
 bool Format(std::string_view format, const Arg* args, std::size_t count, std::string& out) {
     out.clear();
@@ -58,12 +167,11 @@ bool Format(std::string_view format, const Arg* args, std::size_t count, std::st
             if (arg.kind != Arg::Float || !std::isfinite(arg.d)) {
                 return false;
             }
-            const auto r = std::to_chars(buffer, buffer + sizeof buffer, arg.d, std::chars_format::fixed,
-                                         precision < 0 ? 6 : precision);
-            if (r.ec != std::errc()) {
+            char* end = WriteFixed(buffer, buffer + sizeof buffer, arg.d, precision < 0 ? 6 : precision);
+            if (end == nullptr) {
                 return false;
             }
-            out.append(buffer, r.ptr);
+            out.append(buffer, static_cast<std::size_t>(end - buffer));
             break;
         }
         case 's':

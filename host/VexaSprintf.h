@@ -50,6 +50,15 @@ Arg MakeArg(const T& value) {
     return arg;
 }
 
+// Writes `value` (finite) with `precision` decimals into [first, last) as printf's "%.*f" writes
+// it (the exact binary value rounded, a tie to even); the end of what was written, nullptr when
+// it does not fit.
+char* WriteFixed(char* first, char* last, double value, int precision);
+
+// Writes what std::to_chars(first, last, value) writes (the shortest text that reads back as
+// `value`); nullptr when it does not fit.
+char* WriteShortest(char* first, char* last, double value);
+
 // Formats into `out` when every conversion is one the direct path writes; false otherwise
 // (`out` then holds nothing of use).
 bool Format(std::string_view format, const Arg* args, std::size_t count, std::string& out);

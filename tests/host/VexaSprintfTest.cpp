@@ -2,7 +2,9 @@
 // ones the direct path leaves to fmt, and for numbers at the edges of rounding.
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <random>
 #include <string>
@@ -55,6 +57,72 @@ TEST(VexaSprintfTest, FixedDecimalsAgreeWithFmtOverManyNumbers) {
         const int decimals = i % 6;
         const std::string format = "x=%." + std::to_string(decimals) + "f";
         ASSERT_EQ(VexaSprintf(format, v), fmt::sprintf(format, v)) << v;
+    }
+}
+
+TEST(VexaSprintfTest, FixedTextIsWhatPrintfWrites) {
+    // Against the C library's printf, which rounds the exact binary value (ties to even):
+    // short decimals, exact ties (0.125, 2.5), near ties that are not (2.675), carries
+    // (9.9995, 999.5), negative zero, whole numbers from 2^52 on, and numbers too large for the
+    // integer path.
+    auto expectPrintf = [](double v, int decimals) {
+        char mine[512], theirs[512];
+        char* end = vexa_printf::WriteFixed(mine, mine + sizeof mine, v, decimals);
+        ASSERT_NE(end, nullptr);
+        std::snprintf(theirs, sizeof theirs, "%.*f", decimals, v);
+        ASSERT_EQ(std::string(mine, end), theirs) << v << " with " << decimals;
+    };
+    for (double v : {0.0, -0.0, 0.5, 1.5, 2.5, 0.125, 0.375, 2.675, 9.9995, 99.95, 999.5, -0.5, -9.99, 0.05,
+                     0.0005, 1e-7, 123456789.5, 1073741823.75, 1073741824.5, 1.005, -1.005, 1e300, 1e-300,
+                     4503599627370497.0, 9007199254740991.0, 9007199254740992.0, 123456789012.345678}) {
+        for (int decimals = 0; decimals <= 9; ++decimals) {
+            expectPrintf(v, decimals);
+        }
+    }
+    std::mt19937_64 random(7);
+    std::uniform_real_distribution<double> wide(-1e4, 1e4);
+    for (int i = 0; i < 200000; ++i) {
+        double v = wide(random);
+        switch (i % 5) {
+            case 0: v = std::round(v * 1000) / 1000; break;          // three decimals
+            case 1: v = std::round(v * 100) / 100 + 0.005; break;    // near a tie of the second
+            case 2: v = std::ldexp(std::round(std::ldexp(v, 6)), -6); break;   // exact binary fractions: ties
+            case 3: v *= std::pow(10.0, i % 19 - 9); break;          // from 1e-5 to 1e13
+            default: break;
+        }
+        expectPrintf(v, i % 9);
+    }
+    char small[4];
+    EXPECT_EQ(vexa_printf::WriteFixed(small, small + sizeof small, 12.5, 2), nullptr);   // "12.50" does not fit
+}
+
+TEST(VexaSprintfTest, ShortestTextIsWhatToCharsWrites) {
+    auto expectToChars = [](double v) {
+        char mine[64], theirs[64];
+        char* end = vexa_printf::WriteShortest(mine, mine + sizeof mine, v);
+        ASSERT_NE(end, nullptr);
+        const auto r = std::to_chars(theirs, theirs + sizeof theirs, v);
+        ASSERT_EQ(std::string(mine, end), std::string(theirs, r.ptr)) << v;
+    };
+    // Scientific where it is shorter (1e+06, 0.0001 against 1e-05), whole numbers, the edges of
+    // the decimal path (2^50) and beyond it.
+    for (double v : {0.0, 1.0, 10.0, 1e5, 1e6, 1.5e7, 123e5, 12000.0, 1.2e6, 25e4, 1e-4, 1.5e-4, 1e-5, 0.1, 0.3,
+                     368.8, 3.0000001, 100000.5, 123456.789, 1125899906842623.0, 1125899906842624.0, 1e16, 1e21}) {
+        expectToChars(v);
+        expectToChars(-v);
+    }
+    std::mt19937_64 random(11);
+    std::uniform_real_distribution<double> wide(-1e4, 1e4);
+    for (int i = 0; i < 200000; ++i) {
+        double v = wide(random);
+        const double scale = std::pow(10.0, i % 9);
+        switch (i % 4) {
+            case 0: v = std::round(v * scale) / scale; break;   // up to eight decimals
+            case 1: v = std::round(v) * scale; break;           // trailing zeros
+            case 2: v *= std::pow(10.0, i % 25 - 12); break;    // from 1e-12 to 1e16
+            default: break;
+        }
+        expectToChars(v);
     }
 }
 

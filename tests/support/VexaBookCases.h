@@ -86,7 +86,7 @@ inline void Apply(CVexaTabDlg& dlg, const Change& change) {
 inline std::string Describe(CVexaTabDlg& dlg, const Change& change) {
     CVexaCaltDlg& page = *dlg.GetPages()[change.page].page;
     const std::string label = page.GetLabelText(change.id);
-    std::string what = label.empty() ? page.Control(change.id).name : label;
+    std::string what = label.empty() ? std::string(page.Control(change.id).name) : label;
     if (change.kind == VexaCtrlKind::DropList || change.kind == VexaCtrlKind::Combo) {
         what += "=" + page.Control(change.id).items[static_cast<std::size_t>(change.index)];
     }
