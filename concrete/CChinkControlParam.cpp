@@ -241,6 +241,7 @@ int CChinkControlParam::CheckInput(CStringArray& errors) const {
     if (errors.size() == before) {
         // Whatever else would leave the formulas without a sound result: the calculation's own guard.
         CChinkControlParam trial(*this);
+        trial.m_bTrial = true;   // only its verdict is wanted
         trial.DoCalculate();
         if (!trial.m_bCalcOk) {
             errors.push_back(trial.m_strResult);
@@ -302,11 +303,11 @@ bool CChinkControlParam::CalcAte(std::string& error) {
         if (m_nCrossoverType == kRect || m_nCrossoverType == kTee) {
             Ate = 0.5 * b * h;
             Add("\tA~te~=0.5*b*h\n");
-            Add(VexaSprintf("\t =0.5*%.0f*%.0f\n\t =%.0fmm$2$\n", b, h, Ate));
+            AddF("\t =0.5*%.0f*%.0f\n\t =%.0fmm$2$\n", b, h, Ate);
         } else {
             Ate = 0.5 * b * h + (bf - b) * hf;
             Add("\tA~te~=0.5*b*h+(bf-b)*hf\n");
-            Add(VexaSprintf("\t =0.5*%.0f*%.0f+(%.0f-%.0f)*%.0f\n\t =%.0fmm$2$\n", b, h, bf, b, hf, Ate));
+            AddF("\t =0.5*%.0f*%.0f+(%.0f-%.0f)*%.0f\n\t =%.0fmm$2$\n", b, h, bf, b, hf, Ate);
         }
     } else {
         // GB 50010-2010 7.1.2: the whole section for axial tension.
@@ -314,24 +315,24 @@ bool CChinkControlParam::CalcAte(std::string& error) {
             case kRect:
                 Ate = b * h;
                 Add("\tA~te~=b*h\n");
-                Add(VexaSprintf("\t =%.0f*%.0f\n\t =%.0fmm$2$\n", b, h, Ate));
+                AddF("\t =%.0f*%.0f\n\t =%.0fmm$2$\n", b, h, Ate);
                 break;
             case kTee:
                 Ate = b * h + (m_dBearBf - b) * m_dBearHf;
                 Add("\tA~te~=b*h+(bf$'$-b)*hf$'$\n");
-                Add(VexaSprintf("\t =%.0f*%.0f+(%.0f-%.0f)*%.0f\n\t =%.0fmm$2$\n", b, h, m_dBearBf, b, m_dBearHf,
-                                 Ate));
+                AddF("\t =%.0f*%.0f+(%.0f-%.0f)*%.0f\n\t =%.0fmm$2$\n", b, h, m_dBearBf, b, m_dBearHf,
+                     Ate);
                 break;
             case kInvertedTee:
                 Ate = b * h + (bf - b) * hf;
                 Add("\tA~te~=b*h+(bf-b)*hf\n");
-                Add(VexaSprintf("\t =%.0f*%.0f+(%.0f-%.0f)*%.0f\n\t =%.0fmm$2$\n", b, h, bf, b, hf, Ate));
+                AddF("\t =%.0f*%.0f+(%.0f-%.0f)*%.0f\n\t =%.0fmm$2$\n", b, h, bf, b, hf, Ate);
                 break;
             default:
                 Ate = b * h + (bf - b) * hf + (m_dBearBf - b) * m_dBearHf;
                 Add("\tA~te~=b*h+(bf-b)*hf+(bf$'$-b)*hf$'$\n");
-                Add(VexaSprintf("\t =%.0f*%.0f+(%.0f-%.0f)*%.0f+(%.0f-%.0f)*%.0f\n\t =%.0fmm$2$\n", b, h, bf, b,
-                                 hf, m_dBearBf, b, m_dBearHf, Ate));
+                AddF("\t =%.0f*%.0f+(%.0f-%.0f)*%.0f+(%.0f-%.0f)*%.0f\n\t =%.0fmm$2$\n", b, h, bf, b,
+                     hf, m_dBearBf, b, m_dBearHf, Ate);
                 break;
         }
     }
@@ -356,7 +357,7 @@ bool CChinkControlParam::CalcRhoTe(std::string& error) {
     // GB 50010-2010 7.1.2: ρte = As/Ate, not less than 0.01.
     double rho_te = As / m_dAte;
     Add("\tρ~te~=A~s~/A~te~\n");
-    Add(VexaSprintf("\t =%.0f/%.0f\n\t =%.5f\n", As, m_dAte, rho_te));
+    AddF("\t =%.0f/%.0f\n\t =%.5f\n", As, m_dAte, rho_te);
     if (CPloMath::EqualLess(rho_te, 0.01, kEps)) {
         rho_te = 0.01;
         Add("\t当ρ~te~<0.01时,ρ~te~=0.01\n");
@@ -380,15 +381,17 @@ bool CChinkControlParam::CalcDeq(std::string& error) {
     for (const auto& [n, d] : CountingGroups()) {
         numerator += static_cast<double>(n) * d * d;
         denominator += n * vi * d;
-        top += VexaSprintf("%s%d*%d$2$", top.empty() ? "" : "+", n, d);
-        bottom += VexaSprintf("%s%d*%.2f*%d", bottom.empty() ? "" : "+", n, vi, d);
+        if (!m_bTrial) {
+            top += VexaSprintf("%s%d*%d$2$", top.empty() ? "" : "+", n, d);
+            bottom += VexaSprintf("%s%d*%.2f*%d", bottom.empty() ? "" : "+", n, vi, d);
+        }
     }
     if (!(denominator > 0)) {
         error = "纵筋实配面积As必须大于0";
         return false;
     }
     m_dDeq = numerator / denominator;
-    Add(VexaSprintf("\t =(%s)/(%s)\n\t =%.3fmm\n", top, bottom, m_dDeq));
+    AddF("\t =(%s)/(%s)\n\t =%.3fmm\n", top, bottom, m_dDeq);
     return true;
 }
 
@@ -423,26 +426,26 @@ double CChinkControlParam::CalcYs(const std::string& I) {
     switch (m_nCrossoverType) {
         case kRect:
             Add(I + "y~s~=0.5*b*h$2$/(b*h)-a~s~\n");
-            Add(VexaSprintf("%s =0.5*%.0f*%.0f$2$/(%.0f*%.0f)-%s\n", I, b, h, b, h, ftos(as)));
+            AddF("%s =0.5*%.0f*%.0f$2$/(%.0f*%.0f)-%s\n", I, b, h, b, h, ftos(as));
             break;
         case kTee:
             Add(I + "y~s~=0.5*(b*h$2$+(bf$'$-b)*(2*h-hf$'$)*hf$'$)/(bf$'$*hf$'$+b*(h-hf$'$))-a~s~\n");
-            Add(VexaSprintf("%s =0.5*(%.0f*%.0f$2$+(%.0f-%.0f)*(2*%.0f-%.0f)*%.0f)/(%.0f*%.0f+%.0f*(%.0f-%.0f))-%s\n",
-                             I, b, h, bf1, b, h, hf1, hf1, bf1, hf1, b, h, hf1, ftos(as)));
+            AddF("%s =0.5*(%.0f*%.0f$2$+(%.0f-%.0f)*(2*%.0f-%.0f)*%.0f)/(%.0f*%.0f+%.0f*(%.0f-%.0f))-%s\n",
+                 I, b, h, bf1, b, h, hf1, hf1, bf1, hf1, b, h, hf1, ftos(as));
             break;
         case kInvertedTee:
             Add(I + "y~s~=0.5*(b*h$2$+(bf-b)*hf$2$)/(b*(h-hf)+bf*hf)-a~s~\n");
-            Add(VexaSprintf("%s =0.5*(%.0f*%.0f$2$+(%.0f-%.0f)*%.0f$2$)/(%.0f*(%.0f-%.0f)+%.0f*%.0f)-%s\n", I, b, h,
-                             bf, b, hf, b, h, hf, bf, hf, ftos(as)));
+            AddF("%s =0.5*(%.0f*%.0f$2$+(%.0f-%.0f)*%.0f$2$)/(%.0f*(%.0f-%.0f)+%.0f*%.0f)-%s\n", I, b, h,
+                 bf, b, hf, b, h, hf, bf, hf, ftos(as));
             break;
         default:
             Add(I + "y~s~=0.5*(b*h$2$+(bf-b)*hf$2$+(bf$'$-b)*(2*h-hf$'$)*hf$'$)/(bf$'$*hf$'$+b*(h-hf-hf$'$)+bf*hf)-a~s~\n");
-            Add(VexaSprintf("%s =0.5*(%.0f*%.0f$2$+(%.0f-%.0f)*%.0f$2$+(%.0f-%.0f)*(2*%.0f-%.0f)*%.0f)/"
-                             "(%.0f*%.0f+%.0f*(%.0f-%.0f-%.0f)+%.0f*%.0f)-%s\n",
-                             I, b, h, bf, b, hf, bf1, b, h, hf1, hf1, bf1, hf1, b, h, hf, hf1, bf, hf, ftos(as)));
+            AddF("%s =0.5*(%.0f*%.0f$2$+(%.0f-%.0f)*%.0f$2$+(%.0f-%.0f)*(2*%.0f-%.0f)*%.0f)/"
+                 "(%.0f*%.0f+%.0f*(%.0f-%.0f-%.0f)+%.0f*%.0f)-%s\n",
+                 I, b, h, bf, b, hf, bf1, b, h, hf1, hf1, bf1, hf1, b, h, hf, hf1, bf, hf, ftos(as));
             break;
     }
-    Add(VexaSprintf("%s =%.3fmm\n", I, ys));
+    AddF("%s =%.3fmm\n", I, ys);
     return ys;
 }
 
@@ -453,29 +456,29 @@ double CChinkControlParam::CalcYsPrime(const std::string& I) {
     switch (m_nCrossoverType) {
         case kRect:
             Add(I + "y~s~$'$=h-0.5*b*h$2$/(b*h)-a~s~$'$\n");
-            Add(VexaSprintf("%s =%.0f-0.5*%.0f*%.0f$2$/(%.0f*%.0f)-%s\n", I, h, b, h, b, h, ftos(as1)));
+            AddF("%s =%.0f-0.5*%.0f*%.0f$2$/(%.0f*%.0f)-%s\n", I, h, b, h, b, h, ftos(as1));
             break;
         case kTee:
             Add(I + "y~s~$'$=h-0.5*(b*h$2$+(bf$'$-b)*(2*h-hf$'$)*hf$'$)/(bf$'$*hf$'$+b*(h-hf$'$))-a~s~$'$\n");
-            Add(VexaSprintf(
+            AddF(
                 "%s =%.0f-0.5*(%.0f*%.0f$2$+(%.0f-%.0f)*(2*%.0f-%.0f)*%.0f)/(%.0f*%.0f+%.0f*(%.0f-%.0f))-%s\n", I, h,
-                b, h, bf1, b, h, hf1, hf1, bf1, hf1, b, h, hf1, ftos(as1)));
+                b, h, bf1, b, h, hf1, hf1, bf1, hf1, b, h, hf1, ftos(as1));
             break;
         case kInvertedTee:
             Add(I + "y~s~$'$=h-0.5*(b*h$2$+(bf-b)*hf$2$)/(b*(h-hf)+bf*hf)-a~s~$'$\n");
-            Add(VexaSprintf("%s =%.0f-0.5*(%.0f*%.0f$2$+(%.0f-%.0f)*%.0f$2$)/(%.0f*(%.0f-%.0f)+%.0f*%.0f)-%s\n", I,
-                             h, b, h, bf, b, hf, b, h, hf, bf, hf, ftos(as1)));
+            AddF("%s =%.0f-0.5*(%.0f*%.0f$2$+(%.0f-%.0f)*%.0f$2$)/(%.0f*(%.0f-%.0f)+%.0f*%.0f)-%s\n", I,
+                 h, b, h, bf, b, hf, b, h, hf, bf, hf, ftos(as1));
             break;
         default:
             Add(I +
                 "y~s~$'$=h-0.5*(b*h$2$+(bf-b)*hf$2$+(bf$'$-b)*(2*h-hf$'$)*hf$'$)/(bf$'$*hf$'$+b*(h-hf-hf$'$)+bf*hf)"
                 "-a~s~$'$\n");
-            Add(VexaSprintf("%s =%.0f-0.5*(%.0f*%.0f$2$+(%.0f-%.0f)*%.0f$2$+(%.0f-%.0f)*(2*%.0f-%.0f)*%.0f)/"
-                             "(%.0f*%.0f+%.0f*(%.0f-%.0f-%.0f)+%.0f*%.0f)-%s\n",
-                             I, h, b, h, bf, b, hf, bf1, b, h, hf1, hf1, bf1, hf1, b, h, hf, hf1, bf, hf, ftos(as1)));
+            AddF("%s =%.0f-0.5*(%.0f*%.0f$2$+(%.0f-%.0f)*%.0f$2$+(%.0f-%.0f)*(2*%.0f-%.0f)*%.0f)/"
+                 "(%.0f*%.0f+%.0f*(%.0f-%.0f-%.0f)+%.0f*%.0f)-%s\n",
+                 I, h, b, h, bf, b, hf, bf1, b, h, hf1, hf1, bf1, hf1, b, h, hf, hf1, bf, hf, ftos(as1));
             break;
     }
-    Add(VexaSprintf("%s =%.3fmm\n", I, ys1));
+    AddF("%s =%.3fmm\n", I, ys1);
     return ys1;
 }
 
@@ -508,12 +511,12 @@ bool CChinkControlParam::CalcSigmaS(std::string& error) {
             if (!IsMomentMode()) {
                 Mq = e0 * Nq / 1000.0;
                 Add("\tM~q~=eo*N~q~/1000\n");
-                Add(VexaSprintf("\t =%s*%.3f/1000\n\t =%.3fkN*m\n", ftos(e0), Nq, Mq));
+                AddF("\t =%s*%.3f/1000\n\t =%.3fkN*m\n", ftos(e0), Nq, Mq);
             }
             m_dMq = Mq;
             sigma_s = 1e6 * Mq / (0.87 * As * h0);
             Add("\tσ~s~=M~q~/(0.87*h~0~*A~s~)\n");
-            Add(VexaSprintf("\t =%.3f*10$6$/(0.87*%s*%.0f)\n\t =%.3fN/mm$2$\n", Mq, ftos(h0), As, sigma_s));
+            AddF("\t =%.3f*10$6$/(0.87*%s*%.0f)\n\t =%.3fN/mm$2$\n", Mq, ftos(h0), As, sigma_s);
             if (!(sigma_s > 0)) {
                 error = "弯矩准永久值Mq必须大于0";
                 return false;
@@ -530,20 +533,20 @@ bool CChinkControlParam::CalcSigmaS(std::string& error) {
             }
             Add("\t4.2 计算使用阶段的轴向压力偏心距增大系数η~s~\n");
             if (IsMomentMode()) {
-                Add(VexaSprintf("\t\te~0~=M~q~/N~q~=%.3f/%.3f*1000=%.3fmm\n", m_dM, Nq, e0));
+                AddF("\t\te~0~=M~q~/N~q~=%.3f/%.3f*1000=%.3fmm\n", m_dM, Nq, e0);
             } else {
-                Add(VexaSprintf("\t\te~0~=%smm\n", ftos(e0)));
+                AddF("\t\te~0~=%smm\n", ftos(e0));
             }
             // GB 50010-2010 7.1.4-5: ηs = 1 + (l0/h)² / (4000·e0/h0), 1.0 when l0/h <= 14.
             const double l0_h = m_dLo / h;
             double eta_s = 1.0;
             if (CPloMath::EqualLess(l0_h, 14, kEps)) {
-                Add(VexaSprintf("\t\tl~0~/h=%.0f/%.0f=%.3f≤14,取η~s~=1.0\n", m_dLo, h, l0_h));
+                AddF("\t\tl~0~/h=%.0f/%.0f=%.3f≤14,取η~s~=1.0\n", m_dLo, h, l0_h);
             } else {
                 eta_s = 1.0 + l0_h * l0_h / (4000.0 * e0 / h0);
-                Add(VexaSprintf("\t\tl~0~/h=%.0f/%.0f=%.3f>14\n", m_dLo, h, l0_h));
+                AddF("\t\tl~0~/h=%.0f/%.0f=%.3f>14\n", m_dLo, h, l0_h);
                 Add("\t\tη~s~=1+1/(4000*e~0~/h~0~)*(l~0~/h)$2$\n");
-                Add(VexaSprintf("\t\t =1+1/(4000*%.3f/%s)*%.3f$2$\n\t\t =%.3f\n", e0, ftos(h0), l0_h, eta_s));
+                AddF("\t\t =1+1/(4000*%.3f/%s)*%.3f$2$\n\t\t =%.3f\n", e0, ftos(h0), l0_h, eta_s);
             }
             m_dEtaS = eta_s;
             Add("\t4.3 计算截面重心至纵向受拉钢筋合力点的距离y~s~\n");
@@ -557,7 +560,7 @@ bool CChinkControlParam::CalcSigmaS(std::string& error) {
             const double e = eta_s * e0 + ys;
             m_dEcc = e;
             Add("\t4.4 计算轴向压力作用点至纵向受拉钢筋合力点的距离e\n");
-            Add(VexaSprintf("\t\te=η~s~*e~0~+y~s~=%.3f*%.3f+%.3f=%.3fmm\n", eta_s, e0, ys, e));
+            AddF("\t\te=η~s~*e~0~+y~s~=%.3f*%.3f+%.3f=%.3fmm\n", eta_s, e0, ys, e);
             if (!(e > 0)) {
                 error = VexaSprintf("偏心受压构件中,算得e=%.3fmm≤0,请检查as和截面尺寸", e);
                 return false;
@@ -566,28 +569,28 @@ bool CChinkControlParam::CalcSigmaS(std::string& error) {
             Add("\t4.5 计算受压翼缘截面面积与腹板有效截面面积的比值γ~f~$'$\n");
             double gamma_f = 0;
             if (m_nCrossoverType == kRect || m_nCrossoverType == kInvertedTee) {
-                Add(VexaSprintf("\t\t%s截面,γ~f~$'$=0\n", SectionName()));
+                AddF("\t\t%s截面,γ~f~$'$=0\n", SectionName());
             } else {
                 double hf1 = m_dBearHf;
                 if (hf1 > 0.2 * h0) {
                     hf1 = 0.2 * h0;
-                    Add(VexaSprintf("\t\t当hf$'$>0.2*h~0~时,hf$'$=0.2*h~0~=%.0fmm\n", hf1));
+                    AddF("\t\t当hf$'$>0.2*h~0~时,hf$'$=0.2*h~0~=%.0fmm\n", hf1);
                 }
                 gamma_f = (m_dBearBf - m_dB) * hf1 / (m_dB * h0);
                 Add("\t\tγ~f~$'$=(bf$'$-b)*hf$'$/(b*h~0~)\n");
-                Add(VexaSprintf("\t\t =(%.0f-%.0f)*%.0f/(%.0f*%s)\n\t\t =%.3f\n", m_dBearBf, m_dB, hf1, m_dB,
-                                 ftos(h0), gamma_f));
+                AddF("\t\t =(%.0f-%.0f)*%.0f/(%.0f*%s)\n\t\t =%.3f\n", m_dBearBf, m_dB, hf1, m_dB,
+                     ftos(h0), gamma_f);
             }
             m_dGammaF = gamma_f;
             // GB 50010-2010 7.1.4-6: z = [0.87 − 0.12·(1 − γf')·(h0/e)²]·h0, not more than 0.87·h0.
             Add("\t4.6 计算纵向受拉钢筋合力点至截面受压区合力点的距离z\n");
             double z = (0.87 - 0.12 * (1.0 - gamma_f) * (h0 / e) * (h0 / e)) * h0;
             Add("\t\tz=[0.87-0.12*(1-γ~f~$'$)*(h~0~/e)$2$]*h~0~\n");
-            Add(VexaSprintf("\t\t =[0.87-0.12*(1-%.3f)*(%s/%.3f)$2$]*%s\n\t\t =%.3fmm\n", gamma_f, ftos(h0), e,
-                             ftos(h0), z));
+            AddF("\t\t =[0.87-0.12*(1-%.3f)*(%s/%.3f)$2$]*%s\n\t\t =%.3fmm\n", gamma_f, ftos(h0), e,
+                 ftos(h0), z);
             if (CPloMath::More(z, 0.87 * h0, kEps)) {
                 z = 0.87 * h0;
-                Add(VexaSprintf("\t\t因为z>0.87*h~0~,故z=0.87*h~0~=%.3fmm\n", z));
+                AddF("\t\t因为z>0.87*h~0~,故z=0.87*h~0~=%.3fmm\n", z);
             }
             m_dZ = z;
             if (!(z > 0)) {
@@ -598,8 +601,8 @@ bool CChinkControlParam::CalcSigmaS(std::string& error) {
             sigma_s = 1000.0 * Nq * (e - z) / (As * z);
             Add("\t4.7 计算等效应力σ~s~\n");
             Add("\t\tσ~s~=N~q~*(e-z)/(A~s~*z)\n");
-            Add(VexaSprintf("\t\t =%.3f*1000*(%.3f-%.3f)/(%.0f*%.3f)\n\t\t =%.3fN/mm$2$\n", Nq, e, z, As, z,
-                             sigma_s));
+            AddF("\t\t =%.3f*1000*(%.3f-%.3f)/(%.0f*%.3f)\n\t\t =%.3fN/mm$2$\n", Nq, e, z, As, z,
+                 sigma_s);
             if (!(sigma_s > 0)) {
                 error = "偏心受压构件中,算得e≤z,纵向受拉钢筋不受拉,请检查as和截面尺寸";
                 return false;
@@ -614,9 +617,9 @@ bool CChinkControlParam::CalcSigmaS(std::string& error) {
                 return false;
             }
             if (IsMomentMode()) {
-                Add(VexaSprintf("\te~0~=M~q~/N~q~=%.3f/%.3f*1000=%.3fmm\n", m_dM, Nq, e0));
+                AddF("\te~0~=M~q~/N~q~=%.3f/%.3f*1000=%.3fmm\n", m_dM, Nq, e0);
             } else {
-                Add(VexaSprintf("\te~0~=%smm\n", ftos(e0)));
+                AddF("\te~0~=%smm\n", ftos(e0));
             }
             if (CentroidFromTensionFace() <= 0) {
                 error = "截面面积必须大于0,请检查截面尺寸";
@@ -626,12 +629,12 @@ bool CChinkControlParam::CalcSigmaS(std::string& error) {
             m_dYsPrime = ys1;
             const double e1 = e0 + ys1;
             m_dEccPrime = e1;
-            Add(VexaSprintf("\te$'$=e~0~+y~s~$'$=%.3f+%.3f=%.3fmm\n", e0, ys1, e1));
+            AddF("\te$'$=e~0~+y~s~$'$=%.3f+%.3f=%.3fmm\n", e0, ys1, e1);
             // GB 50010-2010 7.1.4-2: σsq = Nq·e' / (As·(h0 − as')).
             sigma_s = 1000.0 * Nq * e1 / (As * lever);
             Add("\tσ~s~=N~q~*e$'$/(A~s~*(h~0~-a~s~$'$))\n");
-            Add(VexaSprintf("\t =%.3f*1000*%.3f/(%.0f*(%s-%s))\n\t =%.3fN/mm$2$\n", Nq, e1, As, ftos(h0),
-                             ftos(m_dAs1), sigma_s));
+            AddF("\t =%.3f*1000*%.3f/(%.0f*(%s-%s))\n\t =%.3fN/mm$2$\n", Nq, e1, As, ftos(h0),
+                 ftos(m_dAs1), sigma_s);
             if (!(sigma_s > 0)) {
                 error = "偏心受拉构件中,算得e'≤0,纵向受拉钢筋不受拉,请检查as'和截面尺寸";
                 return false;
@@ -642,7 +645,7 @@ bool CChinkControlParam::CalcSigmaS(std::string& error) {
             // GB 50010-2010 7.1.4-1: σsq = Nq / As.
             sigma_s = 1000.0 * Nq / As;
             Add("\tσ~s~=N~q~/A~s~\n");
-            Add(VexaSprintf("\t =%.3f*1000/%.0f\n\t =%.3fN/mm$2$\n", Nq, As, sigma_s));
+            AddF("\t =%.3f*1000/%.0f\n\t =%.3fN/mm$2$\n", Nq, As, sigma_s);
             if (!(sigma_s > 0)) {
                 error = "轴力准永久值Nq必须大于0";
                 return false;
@@ -663,7 +666,7 @@ bool CChinkControlParam::CalcPsi(std::string&) {
         // GB 50010-2010 7.1.2-2: ψ = 1.1 − 0.65·ftk/(ρte·σs), within 0.2 … 1.0.
         psi = 1.1 - 0.65 * m_dFtk / (m_dRhoTe * m_dSigmaS);
         Add("\tψ=1.1-0.65*f~tk~/(ρ~te~*σ~s~)\n");
-        Add(VexaSprintf("\t =1.1-0.65*%.2f/(%.5f*%.3f)\n\t =%.3f\n", m_dFtk, m_dRhoTe, m_dSigmaS, psi));
+        AddF("\t =1.1-0.65*%.2f/(%.5f*%.3f)\n\t =%.3f\n", m_dFtk, m_dRhoTe, m_dSigmaS, psi);
         if (psi < 0.2) {
             psi = 0.2;
             Add("\t因为ψ<0.2，则ψ=0.2\n");
@@ -682,15 +685,15 @@ void CChinkControlParam::CalcOmega() {
     Add("\tω~max~=α~cr~*ψ*σ~s~/E~s~(1.9*c+(0.08*d~eq~/ρ~te~))\n");
     // GB 50010-2010 7.1.2-1: ωmax = αcr·ψ·σs/Es·(1.9·cs + 0.08·deq/ρte).
     const double omega = m_dAlphaCr * m_dPsi * m_dSigmaS / m_dEs * (1.9 * m_dC + 0.08 * m_dDeq / m_dRhoTe);
-    Add(VexaSprintf("\t =%.2f*%.3f*%.3f/%.0f*(1.9*%s+(0.08*%.3f/%.5f))\n\t =%.3fmm\n", m_dAlphaCr, m_dPsi,
-                     m_dSigmaS, m_dEs, ftos(m_dC), m_dDeq, m_dRhoTe, omega));
+    AddF("\t =%.2f*%.3f*%.3f/%.0f*(1.9*%s+(0.08*%.3f/%.5f))\n\t =%.3fmm\n", m_dAlphaCr, m_dPsi,
+         m_dSigmaS, m_dEs, ftos(m_dC), m_dDeq, m_dRhoTe, omega);
     m_dOmegaMax = omega;
     m_dOmegaCheck = omega;
     if (m_nSufferForce == kFlexure && m_bIsCraneLoad) {
         // GB 50010-2010 7.1.2 note 1: flexural members under crane loads without a fatigue check, × 0.85.
         m_dOmegaCheck = 0.85 * omega;
         Add("\tω~max~$'$=0.85*ω~max~\n");
-        Add(VexaSprintf("\t =0.85*%.3f\n\t =%.3fmm\n", omega, m_dOmegaCheck));
+        AddF("\t =0.85*%.3f\n\t =%.3fmm\n", omega, m_dOmegaCheck);
     }
 }
 

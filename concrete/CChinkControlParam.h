@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "CVexaParam.h"
+#include "VexaSprintf.h"
 #include "CWordObject.h"
 #include "VexaTypes.h"
 
@@ -133,5 +134,17 @@ private:
     std::vector<std::pair<int, int>> CountingGroups() const;
     // The dimension lines "b=..mm\n" .. of the summary and the result book.
     std::string DimensionText() const;
-    void Add(const std::string& text) { m_strCalcText += text; }
+    // The steps of the calculation text; none on a trial (a check of the input) run.
+    void Add(std::string_view text) {
+        if (!m_bTrial) {
+            m_strCalcText += text;
+        }
+    }
+    template <typename... Args>
+    void AddF(std::string_view format, const Args&... args) {
+        if (!m_bTrial) {
+            m_strCalcText += VexaSprintf(format, args...);
+        }
+    }
+    bool m_bTrial = false;
 };
