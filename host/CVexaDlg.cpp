@@ -103,11 +103,7 @@ void CVexaDlg::EndDialog(int result) { m_nModalResult = result != 0 ? result : I
 
 void CVexaDlg::OnOK() { EndDialog(IDOK); }
 
-int CVexaDlg::IndexOf(int id) const {
-    if (!m_lookup.empty()) {
-        const long long k = static_cast<long long>(id) - m_firstId;
-        return k < 0 || k >= static_cast<long long>(m_lookup.size()) ? -1 : m_lookup[static_cast<std::size_t>(k)];
-    }
+int CVexaDlg::SparseIndexOf(int id) const {
     const auto it = std::lower_bound(m_sparse.begin(), m_sparse.end(), std::pair<int, int>{id, INT_MIN});
     return it != m_sparse.end() && it->first == id ? it->second : -1;
 }
@@ -142,15 +138,9 @@ void CVexaDlg::BuildLookup() {
 
 bool CVexaDlg::HasControl(int id) const { return IndexOf(id) >= 0; }
 
-CVexaControl& CVexaDlg::Control(int id) {
-    const int index = IndexOf(id);
-    if (index < 0) {
-        throw std::logic_error("dialog " + std::to_string(m_nTemplateId) + " has no control " + std::to_string(id));
-    }
-    return m_controls[static_cast<std::size_t>(index)];
+void CVexaDlg::ThrowNoControl(int id) const {
+    throw std::logic_error("dialog " + std::to_string(m_nTemplateId) + " has no control " + std::to_string(id));
 }
-
-const CVexaControl& CVexaDlg::Control(int id) const { return const_cast<CVexaDlg*>(this)->Control(id); }
 
 const std::string& CVexaDlg::GetLabelText(int id) const {
     static const std::string kNone;

@@ -126,8 +126,14 @@ public:
 
     // --- controls ---
     bool HasControl(int id) const;
-    CVexaControl& Control(int id);              // throws std::logic_error for an unknown id
-    const CVexaControl& Control(int id) const;
+    CVexaControl& Control(int id) {              // throws std::logic_error for an unknown id
+        const int index = IndexOf(id);
+        if (index < 0) {
+            ThrowNoControl(id);
+        }
+        return m_controls[static_cast<std::size_t>(index)];
+    }
+    const CVexaControl& Control(int id) const { return const_cast<CVexaDlg*>(this)->Control(id); }
     const std::vector<int>& ControlOrder() const { return m_order; }
     // The controls themselves in template order.
     std::span<const CVexaControl> Controls() const { return m_controls; }
@@ -177,7 +183,15 @@ protected:
 
 private:
     // The index of a control in m_controls, or -1 (-1 also beyond the table).
-    int IndexOf(int id) const;
+    int IndexOf(int id) const {
+        if (!m_lookup.empty()) {
+            const long long k = static_cast<long long>(id) - m_firstId;
+            return k < 0 || k >= static_cast<long long>(m_lookup.size()) ? -1 : m_lookup[static_cast<std::size_t>(k)];
+        }
+        return SparseIndexOf(id);
+    }
+    int SparseIndexOf(int id) const;
+    [[noreturn]] void ThrowNoControl(int id) const;
     // Builds the lookup of the controls created.
     void BuildLookup();
 
