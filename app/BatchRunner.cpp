@@ -86,7 +86,7 @@ public:
             return 0;
         }
         for (const VexaField& f : dialog.GetParam()->GetResultFields()) {
-            m_resultKeys.push_back(f.key);
+            m_resultKeys.emplace_back(f.key);
         }
         VexaSession session(dialog);
         for (const std::string& name : m_header) {

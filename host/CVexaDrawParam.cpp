@@ -8,9 +8,9 @@ int CVexaDrawParam::SaveParam(const std::string& section) {
     CVexaSaveBatch batch;
     std::vector<VexaDrawValue> saved;
     for (VexaField& field : GetFields()) {
-        const std::string key = section + "/" + field.key;
+        const std::string key = section + "/" + std::string(field.key);
         std::visit([&](auto* p) { CVexaSave::SetValue(key, *p); }, field.ptr);
-        saved.push_back(VexaDrawValue{field.key, VexaFieldTypeName(field), VexaFieldText(field)});
+        saved.push_back(VexaDrawValue{std::string(field.key), VexaFieldTypeName(field), VexaFieldText(field)});
     }
     // The drawing command that follows reads what was saved here.
     g_VexaMainInfo.SetSavedDrawParams(section, std::move(saved));
@@ -19,7 +19,7 @@ int CVexaDrawParam::SaveParam(const std::string& section) {
 
 int CVexaDrawParam::LoadParam(const std::string& section) {
     for (VexaField& field : GetFields()) {
-        const std::string key = section + "/" + field.key;
+        const std::string key = section + "/" + std::string(field.key);
         std::visit(
             [&](auto* p) {
                 auto current = *p;

@@ -15,7 +15,7 @@ std::string ShortestDouble(double value) {
 
 std::vector<VexaField> VexaPrefixFields(std::vector<VexaField> fields, const std::string& prefix) {
     for (VexaField& field : fields) {
-        field.key = prefix + field.key;
+        field = VexaField(prefix + std::string(field.key), field.ptr);
     }
     return fields;
 }

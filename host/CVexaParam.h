@@ -2,7 +2,9 @@
 // member number and result texts, and the material statics the calculations share.
 #pragma once
 
+#include <memory>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -14,7 +16,12 @@ using VexaFieldPtr = std::variant<double*, int*, std::string*, std::vector<int>*
 // One named field of a live parameter object: the persisted key literal (or, for results,
 // the member name) and where its value lives.
 struct VexaField {
-    std::string key;
+    VexaField(const char* literal, VexaFieldPtr p) : key(literal), ptr(p) {}
+    VexaField(std::string made, VexaFieldPtr p)   // a key made at run time: kept with the field
+        : owned(std::make_shared<const std::string>(std::move(made))), key(*owned), ptr(p) {}
+
+    std::shared_ptr<const std::string> owned;
+    std::string_view key;   // the field table's literal, or the text `owned` holds
     VexaFieldPtr ptr;
 };
 

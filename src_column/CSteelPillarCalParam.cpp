@@ -271,7 +271,7 @@ std::vector<VexaField> CSteelPillarCalParam::GetResultFields() { return VexaBind
 int CSteelPillarCalParam::ReadParam(const std::string& section) {
     const int result = CVexaParam::ReadParam(section);
     for (VexaField& field : GetFields()) {
-        std::visit([&](auto* p) { CVexaSave::GetValue(section + field.key, *p, *p); }, field.ptr);
+        std::visit([&](auto* p) { CVexaSave::GetValue(section + std::string(field.key), *p, *p); }, field.ptr);
         if (field.key == "/m_strCri") {
             CVexaSave::GetValue(section + "/m_strGraSeismic", m_strGraSeismic, m_strGraSeismic);
         }
@@ -283,7 +283,7 @@ int CSteelPillarCalParam::WriteParam(const std::string& section) {
     const int result = CVexaParam::WriteParam(section);
     CVexaSaveBatch batch;
     for (VexaField& field : GetFields()) {
-        std::visit([&](auto* p) { CVexaSave::SetValue(section + field.key, *p); }, field.ptr);
+        std::visit([&](auto* p) { CVexaSave::SetValue(section + std::string(field.key), *p); }, field.ptr);
         if (field.key == "/m_strCri") {
             CVexaSave::SetValue(section + "/m_strGraSeismic", m_strGraSeismic);
         }

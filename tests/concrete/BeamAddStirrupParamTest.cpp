@@ -102,7 +102,7 @@ TEST(BeamAddStirrupParamTest, DefaultsInKeyOrder) {
     }
     std::vector<std::string> results;
     for (const VexaField& f : p.GetResultFields()) {
-        results.push_back(f.key);
+        results.emplace_back(f.key);
     }
     EXPECT_EQ(results, (std::vector<std::string>{"m_dFy", "m_dFyv", "m_dNs1", "m_dNs2", "m_dNmax", "m_dS",
                                                  "m_dSPrime", "m_dAsv1", "m_dRequiredD", "m_nRequiredD"}));

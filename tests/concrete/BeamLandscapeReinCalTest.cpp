@@ -84,7 +84,7 @@ TEST(BeamLandscapeReinCal, FieldTableInReadWriteOrder) {
         "m_aryLoopDiaSel", "m_aryLoopBest", "m_nHangCount", "m_dHangDia",   "m_aryHangBest"};
     std::vector<std::string> actual;
     for (const VexaField& f : p.GetFields()) {
-        actual.push_back(f.key);
+        actual.emplace_back(f.key);
     }
     EXPECT_EQ(actual, keys);
     EXPECT_EQ(p.m_aryLoopDiaSel, (std::vector<int>{8, 10}));

@@ -355,7 +355,7 @@ TEST(FlexCheckCalc, PersistsTwentyThreeKeysInOrder) {
     CFlexCheckParam p;
     std::vector<std::string> keys;
     for (const VexaField& f : p.GetFields()) {
-        keys.push_back(f.key);
+        keys.emplace_back(f.key);
     }
     const std::vector<std::string> expected = {
         "/m_dB",           "/m_dH",          "/m_dBf1",         "/m_dHf1",       "/m_dBf2",

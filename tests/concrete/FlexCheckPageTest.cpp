@@ -59,7 +59,7 @@ TEST(FlexCheckPage, CommandBuildsTwoTabsAndTheTemplateMatchesTheBindings) {
         // every persisted field has its control, of the right kind
         std::vector<std::string> keys;
         for (const VexaField& f : o.param.GetFields()) {
-            keys.push_back(f.key);
+            keys.emplace_back(f.key);
         }
         const auto bindings = o.page.GetFieldControls();
         ASSERT_EQ(bindings.size(), keys.size());

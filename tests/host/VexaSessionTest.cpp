@@ -148,12 +148,12 @@ TEST(SessionKeys, EveryPersistedKeyOfEveryCalculationCanBeSet) {
             VexaSession session(dlg);
             std::vector<std::string> keys;
             for (const VexaField& f : dlg.GetParam()->GetFields()) {
-                keys.push_back(f.key);
+                keys.emplace_back(f.key);
             }
             for (const VexaTabPage& p : dlg.GetPages()) {
                 if (p.page->GetDrawButtonId() != 0) {
                     for (const VexaField& f : p.page->GetBoundFields()) {
-                        keys.push_back(f.key);
+                        keys.emplace_back(f.key);
                     }
                 }
             }

@@ -26,7 +26,7 @@ TEST(PegIntensionParam, DefaultsAndKeyOrder) {
     P p;
     std::vector<std::string> keys;
     for (const VexaField& f : p.GetFields()) {
-        keys.push_back(f.key + "=" + VexaFieldText(f));
+        keys.push_back(std::string(f.key) + "=" + VexaFieldText(f));
     }
     const std::vector<std::string> expected{
         "m_strNumber=ZH-1", "m_strResult=", "m_strKnownCondition=桩身混凝土强度等级",
@@ -357,7 +357,7 @@ TEST(PegIntensionParam, ResultFields) {
     p.DoCalculate();
     std::vector<std::string> names;
     for (const VexaField& f : p.GetResultFields()) {
-        names.push_back(f.key + "=" + (f.key == "m_strCalcText" ? std::string("...") : VexaFieldText(f)));
+        names.push_back(std::string(f.key) + "=" + (f.key == "m_strCalcText" ? std::string("...") : VexaFieldText(f)));
     }
     const std::vector<std::string> expected{
         "m_dAp=250000", "m_dFc=11.9", "m_dQ=1785", "m_dRaCalc=0", "m_dFcReq=0", "m_bGradeOk=1",

@@ -37,7 +37,7 @@ TEST_F(SteelPillarInputDlgTest, CommandBuildsTheDialog) {
         // Every bound key is a persisted field, and its control is of the kind the field needs.
         std::vector<std::string> keys;
         for (const VexaField& f : param.GetFields()) {
-            keys.push_back(f.key);
+            keys.emplace_back(f.key);
         }
         for (const VexaFieldControl& fc : page.GetFieldControls()) {
             SCOPED_TRACE(fc.key);
