@@ -147,6 +147,7 @@ VexaBatchRow RunRow(const BatchJob& job, std::size_t index) {
     request.memberOfRefused = true;
     request.book = job.renderer != nullptr;
     request.reportParams = false;   // the results list shows the results, not the settings
+    request.reportTypes = false;
     CliRunOutcome outcome;
     CliDriver driver(request, outcome);
     DiscardCadSink sink;

@@ -10,11 +10,14 @@
 #include "VexaSession.h"
 
 namespace {
-void CollectFields(std::vector<VexaField> fields, std::vector<std::pair<std::string, std::string>>& values,
-                   std::vector<std::pair<std::string, std::string>>& types) {
+void CollectFields(const std::vector<VexaField>& fields, std::vector<std::pair<std::string, std::string>>& values,
+                   std::vector<std::pair<std::string, std::string>>* types) {
+    values.reserve(values.size() + fields.size());
     for (const VexaField& f : fields) {
         values.emplace_back(f.key, VexaFieldText(f));
-        types.emplace_back(f.key, VexaFieldTypeName(f));
+        if (types != nullptr) {
+            types->emplace_back(f.key, VexaFieldTypeName(f));
+        }
     }
 }
 
@@ -56,7 +59,7 @@ bool IsResultPage(const CVexaCaltDlg& page) { return page.IsResultPage(); }
 
 void CliDriver::ReportParams(CVexaParam& param) {
     if (m_request.reportParams) {
-        CollectFields(param.GetFields(), m_outcome.params, m_outcome.paramTypes);
+        CollectFields(param.GetFields(), m_outcome.params, m_request.reportTypes ? &m_outcome.paramTypes : nullptr);
     }
 }
 
@@ -174,7 +177,7 @@ int CliDriver::RunSteps(CVexaTabDlg& dialog) {
     }
     if (m_request.paramsOnly) {
         param->ReadParam(dialog.GetSection());
-        CollectFields(param->GetFields(), m_outcome.params, m_outcome.paramTypes);
+        CollectFields(param->GetFields(), m_outcome.params, &m_outcome.paramTypes);
         return 1;   // `vexa params` reports them whatever reportParams says
     }
 
@@ -240,7 +243,7 @@ int CliDriver::RunSteps(CVexaTabDlg& dialog) {
     }
     m_outcome.resultDoc = std::move(param->m_ResultWord);   // nor this
     ReportParams(*param);
-    CollectFields(param->GetResultFields(), m_outcome.results, m_outcome.resultTypes);
+    CollectFields(param->GetResultFields(), m_outcome.results, m_request.reportTypes ? &m_outcome.resultTypes : nullptr);
     if (m_request.draw && !Draw(dialog, drawPage, drawSets)) {
         return 0;
     }

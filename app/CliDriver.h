@@ -24,6 +24,7 @@ struct CliRunRequest {
     bool memberOfRefused = false;                             // a batch: the member number also when refused
     bool book = true;                                         // write the calculation book
     bool reportParams = true;                                 // the parameters' values in the outcome
+    bool reportTypes = true;                                  // with the type of every value reported
 };
 
 // What one run produced, for printing.

@@ -54,7 +54,7 @@ bool CVexaDlg::Create(std::string& error) {
         m_controls.reserve(tpl->controls.size());
         m_order.reserve(tpl->controls.size());
         for (const VexaCtrlTemplate& t : tpl->controls) {
-            CVexaControl c;
+            CVexaControl& c = m_controls.emplace_back();
             c.id = t.id;
             c.name = t.name;
             c.kind = t.kind;
@@ -72,7 +72,6 @@ bool CVexaDlg::Create(std::string& error) {
             c.cx = t.cx;
             c.cy = t.cy;
             m_order.push_back(c.id);
-            m_controls.push_back(std::move(c));
         }
         BuildLookup();
         m_template = std::move(tpl);

@@ -2,6 +2,7 @@
 #include "VexaSprintf.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -17,10 +18,12 @@ char* WriteFixed(char* first, char* last, double value, int precision) {
     }
     if (precision >= 0 && precision <= 18 && std::fabs(value) < 9007199254740992.0 &&
         std::fabs(value) * static_cast<double>(scale) < 1e19) {
-        int exponent = 0;
-        const double fraction = std::frexp(std::fabs(value), &exponent);   // in [0.5, 1), or 0
-        const auto m = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
-        const int shift = 53 - exponent;
+        const auto bits = std::bit_cast<std::uint64_t>(value);
+        const int biased = static_cast<int>((bits >> 52) & 0x7ff);
+        const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
+        // value = m / 2^shift: 1.fraction * 2^(biased - 1023), or 0.fraction * 2^-1022 below normal
+        const std::uint64_t m = biased == 0 ? fraction : fraction | (std::uint64_t{1} << 52);
+        const int shift = biased == 0 ? 1074 : 1075 - biased;
         using U128 = unsigned __int128;
         std::uint64_t q = 0;   // value * 10^precision, rounded to nearest, a tie to even
         if (shift == 0) {   // from 2^52 on: a whole number
