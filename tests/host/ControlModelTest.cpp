@@ -162,6 +162,54 @@ TEST_F(ControlModelTest, ControlsWithIdsFarApartAreFoundByTheirIds) {
     }
 }
 
+TEST_F(ControlModelTest, PagesOfOneTemplateKeepTheirListsApart) {
+    // The lists start as the template's; a page that refills one changes no other page.
+    TestPage other;
+    std::string error;
+    ASSERT_TRUE(other.Create(error)) << error;
+    other.ResetComboBox(21, {"圆形"});
+    other.SetComboBoxText(21, "圆形");
+    EXPECT_EQ(other.Control(21).items, (std::vector<std::string>{"圆形"}));
+    EXPECT_EQ(page.Control(21).items, (std::vector<std::string>{"矩形", "T形"}));
+    page.SetComboBoxText(21, "T形");
+    EXPECT_EQ(page.GetComboBoxIndex(21), 1);
+    TestPage third;
+    ASSERT_TRUE(third.Create(error)) << error;
+    EXPECT_EQ(third.Control(21).items, (std::vector<std::string>{"矩形", "T形"}));
+    EXPECT_EQ(third.Control(21).name, "IDC_COMBO_TYPE");
+}
+
+TEST(DialogTemplate, APageKeepsTheTemplateItWasMadeFromWhenTheFileIsReplaced) {
+    // The same resource entry given other bytes: pages made before keep their names and lists.
+    std::string json = R"json({"id": 9003, "caption": "甲", "controls": [
+        {"id": 1, "name": "IDC_COMBO_FIRST_OF_ALL_LISTS", "kind": "droplist", "items": ["第一项很长的名字", "第二项"]}]})json";
+    VexaResourceFile file{"dialogs/9003.json", nullptr, 0};
+    const VexaResourceSet set{&file, 1};
+    VexaModuleInstance instance{"t", nullptr, &set};
+    HINSTANCE saved = CVexaInsTance::GetResourceHandle();
+    CVexaInsTance::SetResourceHandle(&instance);
+    auto load = [&](const std::string& text) {
+        file.data = reinterpret_cast<const unsigned char*>(text.data());
+        file.size = text.size();
+    };
+    load(json);
+    CVexaDlg before(9003);
+    std::string error;
+    ASSERT_TRUE(before.Create(error)) << error;
+    std::string replaced = json;
+    replaced.replace(replaced.find("第一项很长的名字"), std::strlen("第一项很长的名字"), "换过的一项很长的名字");
+    replaced.replace(replaced.find("FIRST_OF_ALL"), 12, "FIRST_OF_MANY");
+    load(replaced);
+    CVexaDlg after(9003);
+    ASSERT_TRUE(after.Create(error)) << error;
+    json.assign(json.size(), ' ');   // the old bytes are gone
+    EXPECT_EQ(before.Control(1).name, "IDC_COMBO_FIRST_OF_ALL_LISTS");
+    EXPECT_EQ(before.Control(1).items, (std::vector<std::string>{"第一项很长的名字", "第二项"}));
+    EXPECT_EQ(after.Control(1).name, "IDC_COMBO_FIRST_OF_MANY_LISTS");
+    EXPECT_EQ(after.Control(1).items, (std::vector<std::string>{"换过的一项很长的名字", "第二项"}));
+    CVexaInsTance::SetResourceHandle(saved);
+}
+
 TEST_F(ControlModelTest, AnEditReadsAsANumberAsAtofReadsIt) {
     for (const char* text : {"250", "-0.5", "1e3", "3.", ".25", "  12", "+5", "12abc", "0x10", "1e400", "-1e-400",
                              "", "abc", "2.5e", "1,5", "0.1000000000000000055511151231257827"}) {
@@ -343,6 +391,20 @@ TEST(FieldTable, BindsTypedMembersAndPrintsValues) {
     EXPECT_EQ(VexaFieldText(fields[7]), "L-1");  // a base-class member in a derived table
     *std::get<double*>(fields[0].ptr) = 7.5;
     EXPECT_EQ(p.m_dB, 7.5);
+}
+
+TEST(FieldTable, KeysMadeAtRunTimeStayWithTheirFields) {
+    TestParam p;
+    std::vector<VexaField> fields;
+    for (int row = 1; row <= 2; ++row) {
+        fields.push_back({"/m_nRow" + std::to_string(row) + "NumberOfBarsInTheRow", &p.m_nDia});
+    }
+    fields = VexaPrefixFields(fields, "A_LONG_SECTION_NAME/");
+    const std::vector<VexaField> copy = fields;
+    fields.clear();
+    ASSERT_EQ(copy.size(), 2u);
+    EXPECT_EQ(copy[0].key, "A_LONG_SECTION_NAME//m_nRow1NumberOfBarsInTheRow");
+    EXPECT_EQ(copy[1].key, "A_LONG_SECTION_NAME//m_nRow2NumberOfBarsInTheRow");
 }
 
 TEST(FieldTable, ReadAndWriteGoThroughTheStoreUnderTheSection) {
