@@ -255,6 +255,21 @@ bool DecodeCells(std::string_view encoded, std::vector<std::string>& cells) {
     return true;
 }
 
+// The status cell (the third: row, member, status, ...) of well-formed cells; false otherwise.
+bool StatusCell(std::string_view encoded, std::string_view& status) {
+    std::size_t pos = 0;
+    std::string_view cell;
+    for (int n = 0; pos < encoded.size(); ++n) {
+        if (!GetString(encoded, pos, cell)) {
+            return false;
+        }
+        if (n == 2) {
+            status = cell;
+        }
+    }
+    return status.data() != nullptr;
+}
+
 std::string EncodeRecord(std::size_t index, const std::string& cells) {
     std::string body;
     PutString(body, std::to_string(index));
@@ -432,13 +447,13 @@ void RunRows(const BatchJob& job, std::vector<ResultLine>& rows, int jobs) {
                 w.buffer.append(buf, static_cast<std::size_t>(got));
                 std::size_t pos = 0;
                 std::string_view body;
-                std::vector<std::string> cells;
                 while (GetString(w.buffer, pos, body)) {
                     std::size_t index = 0;
                     std::string_view encoded;
+                    std::string_view status;
                     if (DecodeRecord(body, index, encoded) && index < total && !rows[index].reported &&
-                        DecodeCells(encoded, cells) && cells.size() > 2) {
-                        rows[index] = ResultLine{true, cells[2] == kCalculated, std::string(encoded)};
+                        StatusCell(encoded, status)) {
+                        rows[index] = ResultLine{true, status == kCalculated, std::string(encoded)};
                         ++done;
                         w.next = index + 1;
                     }
