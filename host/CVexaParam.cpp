@@ -81,6 +81,9 @@ int CVexaParam::ReadFields(const std::string& section) {
 }
 
 int CVexaParam::WriteFields(const std::string& section) {
+    if (CVexaSave::IsSnapshot()) {
+        return 1;   // a store read as a snapshot takes no writes
+    }
     CVexaSaveBatch batch;
     std::string key;
     for (VexaField& field : GetFields()) {
