@@ -521,9 +521,21 @@ std::vector<std::string> VexaBatchResultHeader(const std::vector<std::string>& r
 std::vector<std::string> VexaBatchResultLine(const std::vector<std::string>& resultKeys, const VexaBatchRow& r) {
     std::vector<std::string> line{std::to_string(r.row), r.member, r.status, r.messages};
     line.reserve(resultKeys.size() + 5);
+    // The results come in the order of the keys: each is looked for from where the last was.
+    std::size_t next = 0;
+    const std::size_t n = r.results.size();
     for (const std::string& key : resultKeys) {
-        const auto it = std::find_if(r.results.begin(), r.results.end(), [&](const auto& kv) { return kv.first == key; });
-        line.push_back(it == r.results.end() ? std::string() : it->second);
+        std::size_t k = 0;
+        while (k < n && r.results[(next + k) % n].first != key) {
+            ++k;
+        }
+        if (k < n) {
+            const std::size_t at = (next + k) % n;
+            line.push_back(r.results[at].second);
+            next = at + 1;
+        } else {
+            line.emplace_back();
+        }
     }
     line.push_back(r.result);
     return line;

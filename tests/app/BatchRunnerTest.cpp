@@ -250,5 +250,8 @@ TEST(BatchRunnerParts, BookNamesSettingsAndResultTable) {
               (std::vector<Row>{{"row", "member", "status", "messages", "m_dY", "m_dX", "result"},
                                 {"2", "L-1", "calculated", "", "2", "1.5", "满足要求"},
                                 {"3", "L-2", "refused", "输入超出范围：…", "", "", ""}}));
+    // A key without a result between two with one; a key named twice.
+    EXPECT_EQ(VexaBatchResultLine({"m_dX", "m_dZ", "m_dY", "m_dX"}, a),
+              (Row{"2", "L-1", "calculated", "", "1.5", "", "2", "1.5", "满足要求"}));
 }
 }  // namespace
