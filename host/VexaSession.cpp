@@ -82,12 +82,12 @@ bool ParseIndex(const std::string& text, int& value) {
     return true;
 }
 
-std::string StripSlash(const std::string& key) { return !key.empty() && key[0] == '/' ? key.substr(1) : key; }
+std::string StripSlash(std::string_view key) { return std::string(!key.empty() && key[0] == '/' ? key.substr(1) : key); }
 
 std::string_view KeyView(std::string_view key) { return key.starts_with('/') ? key.substr(1) : key; }
 
 // The persisted field of the parameter object with this key literal, if any.
-const VexaField* FindField(const std::vector<VexaField>& fields, const std::string& key) {
+const VexaField* FindField(const std::vector<VexaField>& fields, std::string_view key) {
     for (const VexaField& f : fields) {
         if (f.key == key) {
             return &f;
@@ -350,7 +350,7 @@ VexaSetResult VexaSession::Set(const std::string& keyOrLabel, const std::string&
     return SetRef(found.front(), keyOrLabel, value, deferrable);
 }
 
-const VexaField* VexaSession::BoundField(CVexaCaltDlg& page, const std::string& key) {
+const VexaField* VexaSession::BoundField(CVexaCaltDlg& page, std::string_view key) {
     auto it = m_boundFields.find(&page);
     if (it == m_boundFields.end()) {
         it = m_boundFields.emplace(&page, page.GetBoundFields()).first;
@@ -536,7 +536,7 @@ VexaSetResult VexaSession::SetRef(const VexaControlRef& ref, const std::string& 
                 return PickSection(ref, value);
             }
             // The field is edited in the dialog this button opens: open it, apply, press "确定".
-            ListFieldModalDriver driver(ref.key, listValues);
+            ListFieldModalDriver driver(std::string(ref.key), listValues);
             {
                 ModalDriverScope scope(&driver);
                 page.FireEvent(VexaEvent::Clicked, ref.id);

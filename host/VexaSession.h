@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -21,7 +22,7 @@ struct VexaSetResult {
 struct VexaControlRef {
     CVexaCaltDlg* page = nullptr;
     int id = 0;
-    std::string key;
+    std::string_view key;             // the page's key literal; empty for a control without one
     const char* flagEntry = nullptr;  // a flag set through this entry of the list `id`
     bool derived = false;             // a calculated field (id 0): its value is not used
 };
@@ -81,7 +82,7 @@ private:
 
     // The field a page binds to `key` (the kind of value it holds), from the page's bound fields
     // taken once in a session.
-    const VexaField* BoundField(CVexaCaltDlg& page, const std::string& key);
+    const VexaField* BoundField(CVexaCaltDlg& page, std::string_view key);
 
     CVexaTabDlg& m_dlg;
     std::map<const CVexaCaltDlg*, std::string> m_pendingFamily;  // family set before its row
