@@ -168,6 +168,9 @@ void CVexaDlg::GetEditText(int id, double& value) const {
     // A text that is one number throughout is read directly (the same value strtod gives);
     // anything else as atof reads it: spaces, a sign "+", a number followed by other text.
     const std::string& text = Control(id).text;
+    if (vexa_printf::ReadPlainDecimal(text, value)) {
+        return;
+    }
     const auto r = std::from_chars(text.data(), text.data() + text.size(), value);
     if (r.ec != std::errc() || r.ptr != text.data() + text.size()) {
         value = std::atof(text.c_str());

@@ -59,6 +59,10 @@ char* WriteFixed(char* first, char* last, double value, int precision);
 // `value`); nullptr when it does not fit.
 char* WriteShortest(char* first, char* last, double value);
 
+// Reads a plain decimal ("250", "-0.2", "368.8": digits, at most one point with digits on both
+// sides, 15 digits at most) as std::from_chars reads it; false for any other text.
+bool ReadPlainDecimal(std::string_view text, double& value);
+
 // Formats into `out` when every conversion is one the direct path writes; false otherwise
 // (`out` then holds nothing of use).
 bool Format(std::string_view format, const Arg* args, std::size_t count, std::string& out);

@@ -126,4 +126,38 @@ TEST(VexaSprintfTest, ShortestTextIsWhatToCharsWrites) {
     }
 }
 
+TEST(VexaSprintfTest, PlainDecimalsReadAsFromCharsReadsThem) {
+    auto expectFromChars = [](const std::string& text) {
+        double mine = 0, theirs = 0;
+        ASSERT_TRUE(vexa_printf::ReadPlainDecimal(text, mine)) << text;
+        const auto r = std::from_chars(text.data(), text.data() + text.size(), theirs);
+        ASSERT_EQ(r.ptr, text.data() + text.size()) << text;
+        ASSERT_EQ(std::signbit(mine), std::signbit(theirs)) << text;
+        ASSERT_EQ(mine, theirs) << text;
+    };
+    for (const char* text : {"0", "-0", "250", "0.2", "368.8", "-368.8", "00012.5000", "999999999999999",
+                             "0.00000000000001", "1.7976931348623"}) {
+        expectFromChars(text);
+    }
+    std::mt19937_64 random(5);
+    for (int i = 0; i < 200000; ++i) {
+        const int length = 1 + static_cast<int>(random() % 15);
+        std::string text;
+        for (int k = 0; k < length; ++k) {
+            text += static_cast<char>('0' + random() % 10);
+        }
+        const int point = static_cast<int>(random() % static_cast<unsigned>(length));
+        if (point > 0) {
+            text.insert(static_cast<std::size_t>(point), ".");
+        }
+        expectFromChars(i % 3 == 0 ? "-" + text : text);
+    }
+    // Anything else is left to the full reading.
+    double v = 0;
+    for (const char* text : {"", "-", ".", ".5", "1.", "+1", " 1", "1e3", "1.2.3", "12a", "9999999999999999",
+                             "0.000000000000001"}) {
+        EXPECT_FALSE(vexa_printf::ReadPlainDecimal(text, v)) << text;
+    }
+}
+
 }  // namespace
