@@ -142,6 +142,7 @@ double CQuorConcrete::GetEb(const std::string& concreteGrade, const std::string&
 void CQuorConcrete::GetConcreteGradeString(CStringArray& list) {
     // GB 50010-2010 4.1.2 / table 4.1.4-1: strength grades C15 ... C80 in steps of 5.
     list.clear();
+    list.reserve(std::size(kRows));
     for (const auto& row : kRows) {
         list.push_back("C" + std::to_string(row.fcuk));
     }

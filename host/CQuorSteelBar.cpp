@@ -66,6 +66,7 @@ double CQuorSteelBar::GetSteelBarArea(double diameter, int count) {
 
 void CQuorSteelBar::GetSteelBarGradeString(CStringArray& list) {
     list.clear();
+    list.reserve(std::size(kBars));
     for (const auto& row : kBars) {
         list.push_back(row.grade);
     }
