@@ -259,15 +259,16 @@ bool DecodeCells(std::string_view encoded, std::vector<std::string>& cells) {
 bool StatusCell(std::string_view encoded, std::string_view& status) {
     std::size_t pos = 0;
     std::string_view cell;
-    for (int n = 0; pos < encoded.size(); ++n) {
+    int count = 0;
+    while (pos < encoded.size()) {
         if (!GetString(encoded, pos, cell)) {
             return false;
         }
-        if (n == 2) {
+        if (count++ == 2) {
             status = cell;
         }
     }
-    return status.data() != nullptr;
+    return count > 2;
 }
 
 std::string EncodeRecord(std::size_t index, const std::string& cells) {
@@ -304,7 +305,6 @@ struct ResultLine {
 ResultLine MakeResultLine(const BatchJob& job, const VexaBatchRow& row) {
     return ResultLine{true, row.status == kCalculated, EncodeCells(VexaBatchResultLine(job.resultKeys, row))};
 }
-
 
 // --- the workers ---
 

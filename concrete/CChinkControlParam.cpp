@@ -241,7 +241,7 @@ int CChinkControlParam::CheckInput(CStringArray& errors) const {
     if (errors.size() == before) {
         // Whatever else would leave the formulas without a sound result: the calculation's own guard.
         CChinkControlParam trial(*this);
-        trial.m_bTrial = true;   // only its verdict is wanted
+        trial.m_bTrial = true;
         trial.DoCalculate();
         if (!trial.m_bCalcOk) {
             errors.push_back(trial.m_strResult);

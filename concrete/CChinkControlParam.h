@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "CVexaParam.h"
-#include "VexaSprintf.h"
 #include "CWordObject.h"
+#include "VexaSprintf.h"
 #include "VexaTypes.h"
 
 class CChinkControlParam : public CVexaParam {
@@ -146,5 +146,5 @@ private:
             m_strCalcText += VexaSprintf(format, args...);
         }
     }
-    bool m_bTrial = false;
+    bool m_bTrial = false;   // CheckInput's run on a copy: only its verdict is wanted
 };

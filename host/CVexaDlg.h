@@ -12,8 +12,8 @@
 #include "VexaResource.h"
 #include "VexaTypes.h"
 
-// A list's entries: those of its template, shared by every page made from it, until the page
-// gives the list entries of its own.
+// A list's entries: those of its template, shared by every page made from it (the page keeps its
+// template, so they outlive the list), until the page gives the list entries of its own.
 class VexaItemList {
 public:
     VexaItemList() = default;

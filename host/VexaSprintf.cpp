@@ -1,4 +1,5 @@
-// The direct path of VexaSprintf: "%s", "%d", "%f" / "%.Nf" and "%%" without flags or width.
+// The direct path of VexaSprintf ("%s", "%d", "%f" / "%.Nf" and "%%" without flags or width) and
+// the number texts it and the pages write and read.
 #include "VexaSprintf.h"
 
 #include <algorithm>
