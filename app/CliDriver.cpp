@@ -75,9 +75,12 @@ bool CliDriver::ApplySets(CVexaTabDlg& dialog, VexaSession& session,
     // the result page's or the drawing button's), which see every value in its final state: a
     // value out of range only until a later setting came is no refusal.
     bool refusedByPage = false;
-    const VexaSetResult r = session.SetAll(sets, [&]() {
+    const VexaSetResult r = session.SetAll(sets, [&](const VexaSetResult& taken) {
         std::vector<VexaMessage> kept = dialog.GetMessages();
         std::erase_if(kept, [](const VexaMessage& m) { return m.kind == VexaMessageKind::Range; });
+        if (taken.unspoken) {
+            kept.push_back(VexaMessage{taken.kind, taken.message});   // what the page took instead
+        }
         dialog.ClearMessages();
         for (const VexaMessage& m : kept) {
             dialog.AddMessage(m.kind, m.text);
@@ -92,9 +95,10 @@ bool CliDriver::ApplySets(CVexaTabDlg& dialog, VexaSession& session,
     }
     if (r.status == VexaSetResult::Refused) {
         // The page's own refusal (its message box): an error of the run, nothing calculated.
+        // A value the page put its own in the place of is refused with what the page said.
         TakeMessages(dialog, m_outcome);
         std::erase_if(m_outcome.messages, [&](const VexaMessage& m) { return m.text == r.message; });
-        m_outcome.messages.push_back(VexaMessage{VexaMessageKind::Error, r.message});
+        m_outcome.messages.push_back(VexaMessage{r.replaced ? r.kind : VexaMessageKind::Error, r.message});
         m_outcome.status = kExitRefused;
         return false;
     }

@@ -27,6 +27,12 @@ struct VexaFlagEntry {
     const char* entry;  // the entry that means 1
 };
 
+// The value a radio button gives the field of its group, where that is not its place in the group.
+struct VexaRadioCode {
+    int id;     // the radio button
+    int code;   // the field's value when it is chosen
+};
+
 class CVexaCaltDlg : public CVexaDlg {
 public:
     explicit CVexaCaltDlg(int templateId, CVexaDlg* parent = nullptr);
@@ -48,6 +54,9 @@ public:
     virtual std::span<const VexaFieldControl> GetFieldControls() const { return {}; }
     // Flags set through an entry of one of the page's lists.
     virtual std::span<const VexaFlagEntry> GetFlagEntries() const { return {}; }
+    // The values the radio buttons of a bound group give its field, for a page whose values are
+    // not the buttons' places in the group (0, 1, …).
+    virtual std::span<const VexaRadioCode> GetRadioCodes() const { return {}; }
     // Persisted fields that the page shows or the calculation finds but the user does not enter
     // (the result line, the properties of a chosen section): a setting of one is taken and told
     // to be calculated, its value not used.

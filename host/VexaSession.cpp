@@ -350,6 +350,37 @@ VexaSetResult VexaSession::Set(const std::string& keyOrLabel, const std::string&
     return SetRef(found.front(), keyOrLabel, value, deferrable);
 }
 
+VexaSetResult VexaSession::Typed(const CVexaCaltDlg& page, int id, const std::string& name, const std::string& typed,
+                                 bool number, std::size_t messagesBefore) const {
+    const std::string_view now = TrimView(page.Control(id).text);
+    bool holds = now == TrimView(typed);
+    double shown = 0, given = 0;
+    if (!holds && number && ParseNumber(std::string(now), shown) && ParseNumber(typed, given)) {
+        holds = shown == given;   // the page's own spelling of the number ("300.0" shown as "300")
+    }
+    if (holds) {
+        return {};
+    }
+    // The page put another value in its place: what it said on leaving the field is the reason.
+    VexaSetResult r;
+    r.replaced = true;
+    const std::vector<VexaMessage>& messages = m_dlg.GetMessages();
+    for (std::size_t i = std::min(messagesBefore, messages.size()); i < messages.size(); ++i) {
+        r.message = messages[i].text;
+        r.kind = messages[i].kind;
+        r.advised = r.kind == VexaMessageKind::Advice;
+    }
+    if (r.message.empty()) {
+        // Corrected in place without a word (a value below the least the page takes): the page
+        // chose the value; a front end that does not show the page tells the user.
+        r.message = fmt::format("“{}”取“{}”，而不是所给的“{}”。", name, now, typed);
+        r.kind = VexaMessageKind::Advice;
+        r.advised = true;
+        r.unspoken = true;
+    }
+    return r;
+}
+
 const VexaField* VexaSession::BoundField(CVexaCaltDlg& page, std::string_view key) {
     auto it = m_boundFields.find(&page);
     if (it == m_boundFields.end()) {
@@ -415,9 +446,10 @@ VexaSetResult VexaSession::SetRef(const VexaControlRef& ref, const std::string& 
             if (intField && !wholeNumber(text)) {
                 return notWhole();
             }
+            const std::size_t before = m_dlg.GetMessages().size();
             page.SetEditText(ref.id, text);
             page.FireEvent(VexaEvent::KillFocus, ref.id);
-            return {};
+            return Typed(page, ref.id, name, text, numberField, before);
         }
         case VexaCtrlKind::DropList:
         case VexaCtrlKind::Combo: {
@@ -453,6 +485,9 @@ VexaSetResult VexaSession::SetRef(const VexaControlRef& ref, const std::string& 
                 index = -1;
             }
             if (index >= 0) {
+                if (c.sel == index && c.text == c.items[static_cast<std::size_t>(index)]) {
+                    return {};   // already chosen: nothing changes
+                }
                 page.SetComboBoxIndex(ref.id, index);
                 page.FireEvent(VexaEvent::SelChange, ref.id);
                 return {};
@@ -466,9 +501,10 @@ VexaSetResult VexaSession::SetRef(const VexaControlRef& ref, const std::string& 
                 if (intField && !wholeNumber(text)) {
                     return notWhole();
                 }
+                const std::size_t before = m_dlg.GetMessages().size();
                 page.SetComboBoxText(ref.id, text);
                 page.FireEvent(VexaEvent::KillFocus, ref.id);
-                return {};
+                return Typed(page, ref.id, name, text, numberField, before);
             }
             deferrable = true;  // another choice may fill the list with it
             return {VexaSetResult::BadValue,
@@ -502,9 +538,32 @@ VexaSetResult VexaSession::SetRef(const VexaControlRef& ref, const std::string& 
                     target = group[i];
                 }
             }
+            // A number is the value the radio gives the field: the page's code for it, else its
+            // place in the group.
+            const std::span<const VexaRadioCode> codes = page.GetRadioCodes();
+            const auto codeOf = [&](int id) -> const VexaRadioCode* {
+                const auto it = std::find_if(codes.begin(), codes.end(), [&](const VexaRadioCode& rc) { return rc.id == id; });
+                return it != codes.end() ? &*it : nullptr;
+            };
+            const bool coded = !ref.key.empty() && std::any_of(group.begin(), group.end(), [&](int id) { return codeOf(id) != nullptr; });
             int index = -1;
-            if (target < 0 && ParseIndex(value, index) && index >= 0 && index < static_cast<int>(group.size())) {
-                target = group[index];
+            if (target < 0 && ParseIndex(value, index)) {
+                if (coded) {
+                    for (int id : group) {
+                        if (const VexaRadioCode* rc = codeOf(id); rc != nullptr && rc->code == index) {
+                            target = id;
+                        }
+                    }
+                } else if (index >= 0 && index < static_cast<int>(group.size())) {
+                    target = group[static_cast<std::size_t>(index)];
+                }
+            }
+            if (coded) {
+                for (std::size_t i = 0; i < group.size(); ++i) {
+                    if (const VexaRadioCode* rc = codeOf(group[i])) {
+                        captions[i] = fmt::format("{}（{}）", captions[i], rc->code);
+                    }
+                }
             }
             // A radio named by its own label takes 1 (choose it).
             if (target < 0 && ref.key.empty() && value == "1") {
@@ -518,6 +577,9 @@ VexaSetResult VexaSession::SetRef(const VexaControlRef& ref, const std::string& 
                 deferrable = true;
                 return {VexaSetResult::Disabled,
                         fmt::format("“{}”在当前选择下不可输入。", Trim(page.Control(target).text))};
+            }
+            if (page.Control(target).checked) {
+                return {};   // already chosen: nothing changes
             }
             page.SetCheckData(target, 1);
             page.FireEvent(VexaEvent::Clicked, target);
@@ -723,6 +785,16 @@ ControlState StateOf(const CVexaCaltDlg& page, int id) {
     return state;
 }
 
+// A value the page put its own in the place of and asked for another (its range check, a message
+// box, an error): not taken. A value the page corrected itself (told as advice) is taken.
+// The control takes input (else a radio of its group, or an entry, was what could not be chosen).
+bool Usable(const CVexaCaltDlg& page, int id) {
+    const CVexaControl& c = page.Control(id);
+    return c.enabled && c.visible;
+}
+
+bool Refused(const VexaSetResult& r) { return r.status == VexaSetResult::Ok && r.replaced && !r.advised; }
+
 // A control whose setting governs others: a list to choose from, a check box, a radio button.
 bool IsChoice(const CVexaCaltDlg& page, const VexaControlRef& ref) {
     if (ref.flagEntry != nullptr) {
@@ -766,7 +838,7 @@ std::string JoinChoices(const std::vector<std::string>& values) {
 }  // namespace
 
 VexaSetResult VexaSession::SetAll(const std::vector<std::pair<std::string, std::string>>& sets,
-                                  const std::function<bool()>& applied, std::size_t* failed) {
+                                  const std::function<bool(const VexaSetResult&)>& applied, std::size_t* failed) {
     struct Pending {
         std::size_t index;
         VexaControlRef ref;
@@ -804,15 +876,33 @@ VexaSetResult VexaSession::SetAll(const std::vector<std::pair<std::string, std::
             if (p.done) {
                 continue;
             }
+            const bool later = std::any_of(order.begin(), order.end(), [&](const Pending& q) {
+                return q.done && q.index > p.index && q.ref.page == p.ref.page && q.ref.id == p.ref.id;
+            });
+            if (later) {
+                continue;   // only the last setting of a control counts
+            }
             bool deferrable = false;
+            const std::size_t messages = m_dlg.GetMessages().size();
             p.last = SetRef(p.ref, sets[p.index].first, sets[p.index].second, deferrable);
+            if (Refused(p.last)) {
+                // The page kept its own value: a later setting may make this one fit. What it
+                // said goes with the setting (told if the setting stays refused).
+                std::vector<VexaMessage> kept = m_dlg.GetMessages();
+                kept.resize(std::min(kept.size(), messages));
+                m_dlg.ClearMessages();
+                for (const VexaMessage& m : kept) {
+                    m_dlg.AddMessage(m.kind, m.text);
+                }
+                continue;
+            }
             if (p.last.status == VexaSetResult::Ok) {
                 p.done = true;
                 progress = true;
                 if (!p.ref.derived) {
                     p.after = StateOf(*p.ref.page, p.ref.id);
                 }
-                if (applied && !applied()) {
+                if (applied && !applied(p.last)) {
                     return refuse(p, {VexaSetResult::Refused, {}});
                 }
             } else if (!deferrable) {
@@ -823,7 +913,17 @@ VexaSetResult VexaSession::SetAll(const std::vector<std::pair<std::string, std::
     for (const Pending& p : order) {
         if (!p.done) {
             VexaSetResult r = p.last;
-            if (r.status == VexaSetResult::Disabled) {
+            if (Refused(r)) {
+                // Only the last setting of a control counts.
+                const bool later = std::any_of(order.begin(), order.end(), [&](const Pending& q) {
+                    return q.index > p.index && q.ref.page == p.ref.page && q.ref.id == p.ref.id;
+                });
+                if (later) {
+                    continue;
+                }
+                r.status = VexaSetResult::Refused;
+            }
+            if (r.status == VexaSetResult::Disabled && !Usable(*p.ref.page, p.ref.id)) {
                 const std::string label = Trim(p.ref.page->GetLabelText(p.ref.id));
                 r.message = DisabledMessage(p.ref, label.empty() ? sets[p.index].first : label);
             }
@@ -848,9 +948,12 @@ VexaSetResult VexaSession::SetAll(const std::vector<std::pair<std::string, std::
             }
             bool deferrable = false;
             const VexaSetResult r = SetRef(p.ref, sets[p.index].first, sets[p.index].second, deferrable);
-            if (r.status != VexaSetResult::Ok) {
+            if (r.status != VexaSetResult::Ok || Refused(r)) {
                 VexaSetResult out = r;
-                if (r.status == VexaSetResult::Disabled) {
+                if (Refused(r)) {
+                    out.status = VexaSetResult::Refused;
+                }
+                if (r.status == VexaSetResult::Disabled && !Usable(*p.ref.page, p.ref.id)) {
                     const std::string label = Trim(p.ref.page->GetLabelText(p.ref.id));
                     out.message = DisabledMessage(p.ref, label.empty() ? sets[p.index].first : label);
                 }
@@ -858,7 +961,7 @@ VexaSetResult VexaSession::SetAll(const std::vector<std::pair<std::string, std::
             }
             p.after = StateOf(*p.ref.page, p.ref.id);
             again = true;
-            if (applied && !applied()) {
+            if (applied && !applied(r)) {
                 return refuse(p, {VexaSetResult::Refused, {}});
             }
         }

@@ -15,6 +15,12 @@ struct VexaSetResult {
     // Refused: the page itself would not take the value (its own message), nothing changed.
     enum Status { Ok, UnknownKey, BadValue, Disabled, Refused } status = Ok;
     std::string message;  // Chinese message for the user when not Ok
+    // Ok, but the page put another value in the place of the one typed (its check on leaving the
+    // field put back the value it held, or corrected it): what the page said about it.
+    bool replaced = false;
+    bool advised = false;   // replaced, and the page told so as advice (it chose the value itself)
+    VexaMessageKind kind = VexaMessageKind::Error;   // of the page's message when replaced
+    bool unspoken = false;  // replaced without a word from the page: `message` says what it took
 };
 
 // Where a field key or label leads: the page, the control, and the field key (may be empty
@@ -46,7 +52,9 @@ public:
     // edit: types the text, leaves the field (KillFocus); drop list: picks the entry by its text
     // or, for a field stored as an index, by that index (SelChange); editable combo: picks the
     // entry or types the text (SelChange / KillFocus); check box: 0 or 1 (Clicked when it
-    // changes); radio group: the radio by caption or index (Clicked).
+    // changes); radio group: the radio by caption, or by the value it gives the field
+    // (GetRadioCodes; else its index) (Clicked). A choice set to what the control already shows
+    // changes nothing and fires no event (the control's dependants keep their values).
     // A button bound to a list field opens its dialog and applies the list there; a button bound
     // to two text fields (section family, then row) is a section picker: the family alone is
     // remembered, the row ("NAME" or "FAMILY/NAME", also by the button's label) is chosen in
@@ -61,10 +69,10 @@ public:
     // after it; then the values in the order given, likewise. A setting that a later choice
     // overwrote (a list refilled, an edit reset) is applied again. A field still disabled after
     // every choice is refused with a message naming the choice that enables it.
-    // `applied` runs after each setting taken and may stop the run (returns false). On a refusal,
-    // `failed` is the index of the setting refused.
+    // `applied` runs after each setting taken, with what the setting gave, and may stop the run
+    // (returns false). On a refusal, `failed` is the index of the setting refused.
     VexaSetResult SetAll(const std::vector<std::pair<std::string, std::string>>& sets,
-                         const std::function<bool()>& applied, std::size_t* failed = nullptr);
+                         const std::function<bool(const VexaSetResult&)>& applied, std::size_t* failed = nullptr);
 
 private:
     // Every control answering to a key (at most one) or a label.
@@ -83,6 +91,11 @@ private:
     // The field a page binds to `key` (the kind of value it holds), from the page's bound fields
     // taken once in a session.
     const VexaField* BoundField(CVexaCaltDlg& page, std::string_view key);
+    // The outcome of typing `typed` into control `id`: Ok, or replaced when the control no longer
+    // holds it, with the last message the page gave since `messagesBefore` (for a correction
+    // made without a word, a message saying what the page took).
+    VexaSetResult Typed(const CVexaCaltDlg& page, int id, const std::string& name, const std::string& typed,
+                        bool number, std::size_t messagesBefore) const;
 
     CVexaTabDlg& m_dlg;
     std::map<const CVexaCaltDlg*, std::string> m_pendingFamily;  // family set before its row

@@ -48,6 +48,13 @@ const VexaFieldControl kFieldControls[] = {
     {"/m_nSelectCalFc", D::IDC_RADIO_BYGAMMA},
 };
 
+// The strength modes the radio buttons stand for (the field's values are not their places).
+constexpr VexaRadioCode kRadioCodes[] = {
+    {D::IDC_RADIO_BYGAMMA, CSummerCalParam::kFByTable},
+    {D::IDC_RADIO_ENTERED, CSummerCalParam::kFEntered},
+    {D::IDC_RADIO_HIDDEN, CSummerCalParam::kFHidden},
+};
+
 bool IsLShape(const std::string& secType) { return secType != CSummerCalParam::kRectangle; }
 
 }  // namespace
@@ -66,6 +73,8 @@ std::span<const VexaMsgMapEntry> CSummerInputDlg::GetMessageMap() const {
 }
 
 std::span<const VexaFieldControl> CSummerInputDlg::GetFieldControls() const { return kFieldControls; }
+
+std::span<const VexaRadioCode> CSummerInputDlg::GetRadioCodes() const { return kRadioCodes; }
 
 int CSummerInputDlg::OnInitDialog() {
     const int result = CVexaCaltDlg::OnInitDialog();

@@ -95,6 +95,7 @@ public:
     using CVexaCaltDlg::VerifyData;
 
     std::span<const VexaFieldControl> GetFieldControls() const override;
+    std::span<const VexaRadioCode> GetRadioCodes() const override;
 
     // Event handlers.
     void OnSelchangeSecType();

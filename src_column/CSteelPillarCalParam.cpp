@@ -317,6 +317,10 @@ std::string CSteelPillarCalParam::CheckInput() const {
     if (m_nNc <= 0 || m_nVc <= 0 || m_nMx < 0 || !(m_dAmpNum > 0) || !std::isfinite(m_dAmpNum)) {
         return "轴力设计值Nc和剪力设计值Vc应大于0，弯矩设计值Mx不应小于0，请重新输入！";
     }
+    // The magnified moment in N·mm and its squares must stay numbers.
+    if (!std::isfinite(m_nMx * m_dAmpNum * 1e12)) {
+        return "弯矩设计值Mx乘以弯矩放大系数后超出可计算的范围，请重新输入！";
+    }
     if (!(m_dYo > 0) || !std::isfinite(m_dYo)) {
         return "重要性系数应大于0，请重新选择！";
     }

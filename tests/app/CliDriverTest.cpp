@@ -78,4 +78,55 @@ TEST_F(CliDriverTest, AValueOutOfRangeOnlyBeforeALaterSettingIsNoRefusal) {
     EXPECT_NE(bad.err.find("截面宽度b应在1～10000之间，请重新输入！"), std::string::npos) << bad.err;
 }
 
+TEST_F(CliDriverTest, AValueThePagePutsBackIsRefusedNotLost) {
+    // The deflection page puts its previous value back when the one typed is out of range: the
+    // value given was not used, so the run is refused (it was once calculated with b = 1000).
+    VexaProgramResult r = Run("run SHYNDJS --set m_dB=-1");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "输入超出范围：截面宽度b应在1～10000之间，请重新输入！\n"
+                     "vexa: 输入未通过检查，未计算，参数未保存。\n");
+    EXPECT_FALSE(std::filesystem::exists(m_store) && Run("params SHYNDJS").out.find("/m_dB=-1") != std::string::npos);
+    // The last setting of a field counts, either way round.
+    r = Run("run SHYNDJS --json --set m_dB=-1 --set m_dB=300");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Json(r)["params"]["/m_dB"], 300.0);
+    EXPECT_EQ(Run("run SHYNDJS --set m_dB=300 --set m_dB=20000").status, 1);
+}
+
+TEST_F(CliDriverTest, AValueThePageCorrectsSilentlyIsTakenAndTold) {
+    const VexaProgramResult r = Run("run GHZ --set m_nB=150 --set m_nC=-4");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "提示：“柱截面宽b(mm)”取“200”，而不是所给的“150”。\n"
+                     "提示：“截面保护层厚度C(mm)”取“15”，而不是所给的“-4”。\n");
+}
+
+TEST_F(CliDriverTest, AChoiceSetToWhatItShowsChangesNothingElse) {
+    // Choosing the pile type again would refill the grade list with its first grade.
+    ASSERT_EQ(Run("run ZHSHQDJS --set m_strConcreteLevel=C35").status, 0);
+    VexaProgramResult r = Run("run ZHSHQDJS --json --set m_nPegStyle=0 --set m_nPegKind=0");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Json(r)["params"]["m_strConcreteLevel"], "C35");
+    // Another pile type does refill it (precast piles from C30).
+    r = Run("run ZHSHQDJS --json --set m_nPegStyle=1");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Json(r)["params"]["m_strConcreteLevel"], "C30");
+}
+
+TEST_F(CliDriverTest, ARadioGroupTakesTheValueParamsPrints) {
+    // The lintel's strength modes are stored as 1, 2, 3 (not the buttons' places 0, 1, 2).
+    ASSERT_NE(Run("params GLJS").out.find("/m_nSelectCalFc=1\n"), std::string::npos);
+    VexaProgramResult r = Run("run GLJS --json --set /m_nSelectCalFc=1");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Json(r)["params"]["/m_nSelectCalFc"], 1);
+    r = Run("run GLJS --json --set /m_nSelectCalFc=2");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(Json(r)["params"]["/m_nSelectCalFc"], 2);
+    EXPECT_EQ(Run("run GLJS --set /m_nSelectCalFc=3").err, "vexa: “输入f”在当前选择下不可输入。\n");
+    EXPECT_EQ(Run("run GLJS --set /m_nSelectCalFc=0").err,
+              "vexa: “由调整系数求f  γa”没有“0”这一项；可选：由调整系数求f  γa（1）、直接输入f（2）、输入f（3）。\n");
+    // By caption as before.
+    r = Run("run GLJS --json --set '/m_nSelectCalFc=由调整系数求f  γa'");
+    EXPECT_EQ(Json(r)["params"]["/m_nSelectCalFc"], 1);
+}
+
 }  // namespace

@@ -30,7 +30,7 @@ protected:
 };
 
 VexaSetResult SetAll(VexaSession& session, const Sets& sets, std::size_t* failed = nullptr) {
-    return session.SetAll(sets, [] { return true; }, failed);
+    return session.SetAll(sets, [](const VexaSetResult&) { return true; }, failed);
 }
 
 TEST_F(CrackSessionTest, AChoiceGivenAfterTheFieldItEnablesIsAppliedFirst) {

@@ -630,6 +630,15 @@ TEST(SteelPillarVerdicts, InputWithoutASoundResultIsRefused) {
     p.m_nNy = 0;
     p.m_nDx = 4000;  // as′ = 35 + 2000 puts h0 = −171 below as
     EXPECT_EQ(p.CheckInput(), "柱截面有效高度ho不大于纵筋合力点至截面边缘的距离as，请减小保护层厚度或纵筋直径！");
+    // A magnification factor the page lets through but whose moment is no number (it once
+    // printed "eo=inf").
+    p = P();
+    p.m_dAmpNum = 1e300;
+    EXPECT_EQ(p.CheckInput(), "弯矩设计值Mx乘以弯矩放大系数后超出可计算的范围，请重新输入！");
+    p.DoCalculate();
+    EXPECT_FALSE(p.m_bCalculated);
+    p.m_dAmpNum = 1e280;   // 1000·1e280·1e12 is still a number
+    EXPECT_EQ(p.CheckInput(), "");
 }
 
 TEST(SteelPillarVerdicts, NoInfiniteOrUndefinedNumbers) {
