@@ -785,14 +785,14 @@ ControlState StateOf(const CVexaCaltDlg& page, int id) {
     return state;
 }
 
-// A value the page put its own in the place of and asked for another (its range check, a message
-// box, an error): not taken. A value the page corrected itself (told as advice) is taken.
 // The control takes input (else a radio of its group, or an entry, was what could not be chosen).
 bool Usable(const CVexaCaltDlg& page, int id) {
     const CVexaControl& c = page.Control(id);
     return c.enabled && c.visible;
 }
 
+// A value the page put its own in the place of and asked for another (its range check, a message
+// box, an error): not taken. A value the page corrected itself (told as advice) is taken.
 bool Refused(const VexaSetResult& r) { return r.status == VexaSetResult::Ok && r.replaced && !r.advised; }
 
 // A control whose setting governs others: a list to choose from, a check box, a radio button.
@@ -863,6 +863,12 @@ VexaSetResult VexaSession::SetAll(const std::vector<std::pair<std::string, std::
     std::stable_partition(values.begin(), values.end(), [](const Pending& p) { return IsSectionFamily(*p.ref.page, p.ref); });
     order.insert(order.end(), values.begin(), values.end());
 
+    // Only the last setting of a control counts: is there one after `p` (taken, if `taken`)?
+    auto later = [&](const Pending& p, bool taken) {
+        return std::any_of(order.begin(), order.end(), [&](const Pending& q) {
+            return (q.done || !taken) && q.index > p.index && q.ref.page == p.ref.page && q.ref.id == p.ref.id;
+        });
+    };
     auto refuse = [&](const Pending& p, VexaSetResult r) {
         if (failed != nullptr) {
             *failed = p.index;
@@ -876,11 +882,8 @@ VexaSetResult VexaSession::SetAll(const std::vector<std::pair<std::string, std::
             if (p.done) {
                 continue;
             }
-            const bool later = std::any_of(order.begin(), order.end(), [&](const Pending& q) {
-                return q.done && q.index > p.index && q.ref.page == p.ref.page && q.ref.id == p.ref.id;
-            });
-            if (later) {
-                continue;   // only the last setting of a control counts
+            if (later(p, true)) {
+                continue;
             }
             bool deferrable = false;
             const std::size_t messages = m_dlg.GetMessages().size();
@@ -914,11 +917,7 @@ VexaSetResult VexaSession::SetAll(const std::vector<std::pair<std::string, std::
         if (!p.done) {
             VexaSetResult r = p.last;
             if (Refused(r)) {
-                // Only the last setting of a control counts.
-                const bool later = std::any_of(order.begin(), order.end(), [&](const Pending& q) {
-                    return q.index > p.index && q.ref.page == p.ref.page && q.ref.id == p.ref.id;
-                });
-                if (later) {
+                if (later(p, false)) {
                     continue;
                 }
                 r.status = VexaSetResult::Refused;
