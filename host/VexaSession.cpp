@@ -69,6 +69,43 @@ bool ParseNumber(const std::string& text, double& value) {
     return end == text.c_str() + text.size() && std::isfinite(value);
 }
 
+bool ParseIndex(const std::string& text, int& value);
+
+// The same text, or two spellings of one number ("120" and "120.0").
+bool SameNumberOrText(std::string_view held, const std::string& value) {
+    double a = 0, b = 0;
+    return TrimView(held) == TrimView(value) ||
+           (ParseNumber(std::string(TrimView(held)), a) && ParseNumber(value, b) && a == b);
+}
+
+// Whether control `c` holds `value` as a setting would put it: the same text (or number), the
+// entry chosen (by its text, its number, or for an index field its index), the check's state.
+bool ShowsValue(const CVexaControl& c, const std::string& value, bool numberField, bool indexField) {
+    double given = 0;
+    const bool number = numberField && ParseNumber(value, given);
+    auto sameText = [&](std::string_view text) {
+        double shown = 0;
+        return TrimView(text) == TrimView(value) || (number && ParseNumber(std::string(TrimView(text)), shown) && shown == given);
+    };
+    switch (c.kind) {
+        case VexaCtrlKind::Edit:
+            return sameText(c.text);
+        case VexaCtrlKind::DropList:
+        case VexaCtrlKind::Combo: {
+            if (c.sel < 0 || c.sel >= static_cast<int>(c.items.size())) {
+                return c.kind == VexaCtrlKind::Combo && sameText(c.text);
+            }
+            int index = -1;
+            return sameText(c.items[static_cast<std::size_t>(c.sel)]) ||
+                   (indexField && ParseIndex(value, index) && index == c.sel);
+        }
+        case VexaCtrlKind::Check:
+            return (value == "1" && c.checked) || (value == "0" && !c.checked);
+        default:
+            return false;
+    }
+}
+
 bool ParseIndex(const std::string& text, int& value) {
     if (text.empty()) {
         return false;
@@ -402,7 +439,17 @@ VexaSetResult VexaSession::SetRef(const VexaControlRef& ref, const std::string& 
     CVexaControl& c = page.Control(ref.id);
     const std::string label = Trim(page.GetLabelText(ref.id));
     const std::string name = label.empty() ? keyOrLabel : label;
+    // What kind of value the bound field holds.
+    const VexaField* field = ref.key.empty() ? nullptr : BoundField(page, ref.key);
+    const bool numberField = field && (std::holds_alternative<double*>(field->ptr) || std::holds_alternative<int*>(field->ptr));
+    const bool indexField = field && std::holds_alternative<int*>(field->ptr);
     if (!c.enabled || !c.visible) {
+        // The value it holds already, or the stored one a disabled field keeps for later (a row
+        // of every field as `params` prints them): nothing changes.
+        if (ref.flagEntry == nullptr && (ShowsValue(c, value, numberField, indexField) ||
+                                         (field != nullptr && SameNumberOrText(VexaFieldText(*field), value)))) {
+            return {};
+        }
         deferrable = true;
         return {VexaSetResult::Disabled, fmt::format("“{}”在当前选择下不可输入。", name)};
     }
@@ -410,10 +457,6 @@ VexaSetResult VexaSession::SetRef(const VexaControlRef& ref, const std::string& 
         return SetFlag(ref, name, value, deferrable);
     }
 
-    // What kind of value the bound field holds.
-    const VexaField* field = ref.key.empty() ? nullptr : BoundField(page, ref.key);
-    const bool numberField = field && (std::holds_alternative<double*>(field->ptr) || std::holds_alternative<int*>(field->ptr));
-    const bool indexField = field && std::holds_alternative<int*>(field->ptr);
     const bool intField = indexField;
     // A whole number for an int field: "3", also "3.0" or "1e3" (then given to the page as
     // "3", "1000"); "3.5" or a number beyond the int range is refused, never cut.
