@@ -689,7 +689,10 @@ VexaSetResult VexaSession::PickSection(const VexaControlRef& ref, const std::str
         if (std::find(families.begin(), families.end(), value) == families.end()) {
             return unknownFamily(value);
         }
-        m_pendingFamily[&page] = value;
+        if (value == *textField(keys[0]) && !m_pendingFamily.contains(&page)) {
+            return {};   // the family of the section chosen: nothing changes
+        }
+        m_pendingFamily[&page] = PendingFamily{value, StripSlash(keys[1])};
         return {};
     }
     std::string family;
@@ -698,7 +701,7 @@ VexaSetResult VexaSession::PickSection(const VexaControlRef& ref, const std::str
         family = value.substr(0, slash);
         name = value.substr(slash + 1);
     } else if (auto it = m_pendingFamily.find(&page); it != m_pendingFamily.end()) {
-        family = it->second;
+        family = it->second.family;
     } else {
         family = *textField(keys[0]);
     }
@@ -1010,6 +1013,13 @@ VexaSetResult VexaSession::SetAll(const std::vector<std::pair<std::string, std::
         if (!again) {
             break;
         }
+    }
+    // A section family without a row of it would leave the section as it was.
+    if (!m_pendingFamily.empty()) {
+        const PendingFamily& pending = m_pendingFamily.begin()->second;
+        return {VexaSetResult::BadValue,
+                fmt::format("只给了截面表“{}”，还应给出其中的截面：{}=型号（可用 vexa sections {} 查看）。", pending.family,
+                            pending.rowKey, pending.family)};
     }
     return {};
 }

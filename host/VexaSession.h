@@ -98,7 +98,11 @@ private:
                         bool number, std::size_t messagesBefore) const;
 
     CVexaTabDlg& m_dlg;
-    std::map<const CVexaCaltDlg*, std::string> m_pendingFamily;  // family set before its row
+    struct PendingFamily {
+        std::string family;   // set before its row
+        std::string rowKey;   // the key that names the row
+    };
+    std::map<const CVexaCaltDlg*, PendingFamily> m_pendingFamily;
     std::map<const CVexaCaltDlg*, std::vector<VexaField>> m_boundFields;
     // What FindAll found for a name since the last setting (a setting may change labels).
     mutable std::vector<std::pair<std::string, std::vector<VexaControlRef>>> m_found;

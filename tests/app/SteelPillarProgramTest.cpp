@@ -89,6 +89,16 @@ TEST_F(SteelPillarProgramTest, SectionChosenByFamilyAndName) {
     r = Run("run GHZ --set m_strPiType=热轧普通工字钢/I99z");
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find("截面表“热轧普通工字钢”中没有“I99z”"), std::string::npos) << r.err;
+
+    // Another family without a row of it would keep the section as it was: refused. The family
+    // of the section chosen is no change.
+    r = Run("run GHZ --set m_strKind=热轧宽翼缘H型钢");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.err, "vexa: 只给了截面表“热轧宽翼缘H型钢”，还应给出其中的截面：m_strPiType=型号（可用 vexa sections "
+                     "热轧宽翼缘H型钢 查看）。\n");
+    r = Run("run GHZ --set m_strKind=热轧窄翼缘H型钢 --json");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(nlohmann::json::parse(r.out)["params"]["/m_strPiType"], "HN700X300X13X24");
 }
 
 TEST_F(SteelPillarProgramTest, EntriesAreCorrectedAndUnfitSectionsRefused) {
