@@ -71,22 +71,17 @@ bool ParseNumber(const std::string& text, double& value) {
 
 bool ParseIndex(const std::string& text, int& value);
 
-// The same text, or two spellings of one number ("120" and "120.0").
-bool SameNumberOrText(std::string_view held, const std::string& value) {
+// The same text, or for a number two spellings of it ("120" and "120.0").
+bool SameValue(std::string_view held, std::string_view value, bool number) {
     double a = 0, b = 0;
     return TrimView(held) == TrimView(value) ||
-           (ParseNumber(std::string(TrimView(held)), a) && ParseNumber(value, b) && a == b);
+           (number && ParseNumber(std::string(TrimView(held)), a) && ParseNumber(std::string(TrimView(value)), b) && a == b);
 }
 
 // Whether control `c` holds `value` as a setting would put it: the same text (or number), the
 // entry chosen (by its text, its number, or for an index field its index), the check's state.
 bool ShowsValue(const CVexaControl& c, const std::string& value, bool numberField, bool indexField) {
-    double given = 0;
-    const bool number = numberField && ParseNumber(value, given);
-    auto sameText = [&](std::string_view text) {
-        double shown = 0;
-        return TrimView(text) == TrimView(value) || (number && ParseNumber(std::string(TrimView(text)), shown) && shown == given);
-    };
+    auto sameText = [&](std::string_view text) { return SameValue(text, value, numberField); };
     switch (c.kind) {
         case VexaCtrlKind::Edit:
             return sameText(c.text);
@@ -390,13 +385,8 @@ VexaSetResult VexaSession::Set(const std::string& keyOrLabel, const std::string&
 VexaSetResult VexaSession::Typed(const CVexaCaltDlg& page, int id, const std::string& name, const std::string& typed,
                                  bool number, std::size_t messagesBefore) const {
     const std::string_view now = TrimView(page.Control(id).text);
-    bool holds = now == TrimView(typed);
-    double shown = 0, given = 0;
-    if (!holds && number && ParseNumber(std::string(now), shown) && ParseNumber(typed, given)) {
-        holds = shown == given;   // the page's own spelling of the number ("300.0" shown as "300")
-    }
-    if (holds) {
-        return {};
+    if (SameValue(now, typed, number)) {
+        return {};   // kept, perhaps in the page's own spelling ("300.0" shown as "300")
     }
     // The page put another value in its place: what it said on leaving the field is the reason.
     VexaSetResult r;
@@ -447,7 +437,7 @@ VexaSetResult VexaSession::SetRef(const VexaControlRef& ref, const std::string& 
         // The value it holds already, or the stored one a disabled field keeps for later (a row
         // of every field as `params` prints them): nothing changes.
         if (ref.flagEntry == nullptr && (ShowsValue(c, value, numberField, indexField) ||
-                                         (field != nullptr && SameNumberOrText(VexaFieldText(*field), value)))) {
+                                         (field != nullptr && SameValue(VexaFieldText(*field), value, numberField)))) {
             return {};
         }
         deferrable = true;
