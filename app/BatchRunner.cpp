@@ -131,6 +131,9 @@ struct BatchJob {
     std::unique_ptr<CWordRenderer> renderer;  // with --books
     int nameWidth = 1;
     std::vector<std::string> resultKeys;      // the named results, as the results list has them
+    // Every row opens the dialog from the same snapshot of the store: what the header's names
+    // lead to is looked up in the first row a worker runs (each worker has its own after the fork).
+    mutable VexaFindMemo finds;
 };
 
 // No drawing goes out of a batch.
@@ -148,6 +151,7 @@ VexaBatchRow RunRow(const BatchJob& job, std::size_t index) {
     request.book = job.renderer != nullptr;
     request.reportParams = false;   // the results list shows the results, not the settings
     request.reportTypes = false;
+    request.finds = &job.finds;
     CliRunOutcome outcome;
     CliDriver driver(request, outcome);
     DiscardCadSink sink;
@@ -580,7 +584,7 @@ int VexaRunBatch(const VexaBatchOptions& options) {
                    ? kExitUsage
                    : kExitCannot;
     }
-    BatchJob ready{options, table, nullptr, 1};
+    BatchJob ready{options, table, nullptr, 1, {}, {}};
     if (!options.booksDir.empty()) {
         ready.renderer = CWordRenderer::ForFile("book." + options.bookFormat);
         if (!ready.renderer) {

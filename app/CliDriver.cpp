@@ -203,7 +203,7 @@ int CliDriver::RunSteps(CVexaTabDlg& dialog) {
     // revises the results and fills the drawing page after calculating.
     std::vector<std::pair<std::string, std::string>> inputSets, resultSets, drawSets;
     VexaSession session(dialog);   // finds what the settings name once for sorting and setting
-    session.KeepFinds();
+    session.KeepFinds(m_request.finds);
     {
         for (const auto& set : m_request.sets) {
             VexaControlRef ref;
@@ -228,6 +228,7 @@ int CliDriver::RunSteps(CVexaTabDlg& dialog) {
         return 0;
     }
 
+    param->SetBookWanted(m_request.book);
     const int ok = dialog.RunCalculation();
     TakeMessages(dialog, m_outcome);
     if (!ok || AnyRefusal(m_outcome)) {

@@ -25,6 +25,9 @@ struct CliRunRequest {
     bool book = true;                                         // write the calculation book
     bool reportParams = true;                                 // the parameters' values in the outcome
     bool reportTypes = true;                                  // with the type of every value reported
+    // What the settings' names lead to, kept from one run to the next of the same command from
+    // the same stored values (a batch's rows); none: looked up in every run.
+    VexaFindMemo* finds = nullptr;
 };
 
 // What one run produced, for printing.

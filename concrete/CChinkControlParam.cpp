@@ -289,7 +289,9 @@ int CChinkControlParam::DoCalculate() {
     } else {
         m_strResult = VexaSprintf("ωmax=%.3fmm>ωlim=%.3fmm,不满足要求!", m_dOmegaCheck, m_dOmiLimit);
     }
-    Add("\t" + m_strResult + "\n");
+    if (WritesSteps()) {
+        Add("\t" + m_strResult + "\n");
+    }
     m_bCalcOk = 1;
     return 1;
 }
@@ -381,7 +383,7 @@ bool CChinkControlParam::CalcDeq(std::string& error) {
     for (const auto& [n, d] : CountingGroups()) {
         numerator += static_cast<double>(n) * d * d;
         denominator += n * vi * d;
-        if (!m_bTrial) {
+        if (WritesSteps()) {
             top += VexaSprintf("%s%d*%d$2$", top.empty() ? "" : "+", n, d);
             bottom += VexaSprintf("%s%d*%.2f*%d", bottom.empty() ? "" : "+", n, vi, d);
         }

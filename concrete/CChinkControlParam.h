@@ -134,15 +134,17 @@ private:
     std::vector<std::pair<int, int>> CountingGroups() const;
     // The dimension lines "b=..mm\n" .. of the summary and the result book.
     std::string DimensionText() const;
-    // The steps of the calculation text; none on a trial (a check of the input) run.
+    // The steps of the calculation text; none on a trial (a check of the input) run, nor when
+    // no book is written.
+    bool WritesSteps() const { return !m_bTrial && IsBookWanted(); }
     void Add(std::string_view text) {
-        if (!m_bTrial) {
+        if (WritesSteps()) {
             m_strCalcText += text;
         }
     }
     template <typename... Args>
     void AddF(std::string_view format, const Args&... args) {
-        if (!m_bTrial) {
+        if (WritesSteps()) {
             m_strCalcText += VexaSprintf(format, args...);
         }
     }

@@ -50,6 +50,7 @@ CVexaParam& CVexaParam::operator=(const CVexaParam& other) {
         m_CalcBookWord = other.m_CalcBookWord;
         m_strNumber = other.m_strNumber;
         m_strResult = other.m_strResult;
+        m_bBookWanted = other.m_bBookWanted;
     }
     return *this;
 }

@@ -92,8 +92,17 @@ public:
     static std::string ftoa3(double value);
     static std::string Ntoa2(double value);
 
+    // Whether the calculation book is written after the calculation (WriteCalcBook): a
+    // calculation may leave out the steps only the book shows when it is not (a batch without
+    // books). Wanted unless told otherwise.
+    void SetBookWanted(bool wanted) { m_bBookWanted = wanted; }
+    bool IsBookWanted() const { return m_bBookWanted; }
+
     CWordObject m_ResultWord;    // written by WriteResult
     CWordObject m_CalcBookWord;  // written by WriteCalcBook
     std::string m_strNumber;     // member number
     std::string m_strResult;     // one-line result
+
+private:
+    bool m_bBookWanted = true;
 };

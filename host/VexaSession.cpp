@@ -278,8 +278,33 @@ std::vector<VexaControlRef> VexaSession::FindAll(const std::string& keyOrLabel) 
             return found;
         }
     }
+    const bool memo = m_memo != nullptr && !m_setting;
+    if (memo) {
+        for (const auto& [name, places] : m_memo->found) {
+            if (name == keyOrLabel) {
+                std::vector<VexaControlRef> found;
+                for (const VexaFindMemo::Place& place : places) {
+                    found.push_back({m_dlg.GetPages()[place.page].page, place.id, place.key, place.flagEntry, place.derived});
+                }
+                m_found.emplace_back(keyOrLabel, found);
+                return found;
+            }
+        }
+    }
     std::vector<VexaControlRef> found = FindAllNow(keyOrLabel);
     m_found.emplace_back(keyOrLabel, found);
+    if (memo) {
+        std::vector<VexaFindMemo::Place> places;
+        const std::vector<VexaTabPage>& pages = m_dlg.GetPages();
+        for (const VexaControlRef& ref : found) {
+            std::size_t page = 0;
+            while (page < pages.size() && pages[page].page != ref.page) {
+                ++page;
+            }
+            places.push_back({page, ref.id, ref.key, ref.flagEntry, ref.derived});
+        }
+        m_memo->found.emplace_back(keyOrLabel, std::move(places));
+    }
     return found;
 }
 
@@ -420,6 +445,7 @@ VexaSetResult VexaSession::SetRef(const VexaControlRef& ref, const std::string& 
                                   bool& deferrable) {
     deferrable = false;
     m_found.clear();   // what the setting changes may rename controls
+    m_setting = true;
     CVexaCaltDlg& page = *ref.page;
     if (ref.derived) {
         m_dlg.AddMessage(VexaMessageKind::Advice,

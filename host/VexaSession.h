@@ -33,6 +33,20 @@ struct VexaControlRef {
     bool derived = false;             // a calculated field (id 0): its value is not used
 };
 
+// What the names of settings led to in a dialog just opened, by the place of the page: the same
+// for every dialog of one command opened from the same stored values (the rows of a batch, which
+// all open from one snapshot of the store), so looked up in the first and taken for the rest.
+struct VexaFindMemo {
+    struct Place {
+        std::size_t page = 0;   // index in the dialog's pages
+        int id = 0;
+        std::string_view key;   // a page's key literal
+        const char* flagEntry = nullptr;
+        bool derived = false;
+    };
+    std::vector<std::pair<std::string, std::vector<Place>>> found;
+};
+
 class VexaSession {
 public:
     explicit VexaSession(CVexaTabDlg& dialog) : m_dlg(dialog) {}
@@ -43,7 +57,12 @@ public:
     bool Find(const std::string& keyOrLabel, VexaControlRef& ref) const;
     // From now on, what a key or label names is looked up once until a setting is made through
     // this session (for a caller that changes the dialog only through the session meanwhile).
-    void KeepFinds() { m_keepFinds = true; }
+    // With a memo, what the names led to before the first setting is taken from it, or added to
+    // it (the caller's promise: every dialog the memo serves opened in the same state).
+    void KeepFinds(VexaFindMemo* memo = nullptr) {
+        m_keepFinds = true;
+        m_memo = memo;
+    }
 
     // Every key and label that Find accepts, for messages.
     std::vector<std::string> Names() const;
@@ -107,4 +126,6 @@ private:
     // What FindAll found for a name since the last setting (a setting may change labels).
     mutable std::vector<std::pair<std::string, std::vector<VexaControlRef>>> m_found;
     bool m_keepFinds = false;
+    VexaFindMemo* m_memo = nullptr;
+    bool m_setting = false;   // a setting was made through this session (the memo no longer holds)
 };

@@ -165,6 +165,28 @@ TEST(ChinkControlParamTest, DefaultFlexureWholeTexts) {
     ExpectGolden(Book(p), "tests/concrete/golden/chink_default_book.txt");
 }
 
+TEST(ChinkControlParamTest, WithoutABookTheStepsAreLeftOutAndNothingElse) {
+    const auto check = [](P with) {
+        P without = with;
+        without.SetBookWanted(false);
+        with.DoCalculate();
+        without.DoCalculate();
+        EXPECT_FALSE(with.m_strCalcText.empty());
+        EXPECT_TRUE(without.m_strCalcText.empty());
+        EXPECT_EQ(without.m_strResult, with.m_strResult);
+        const std::vector<VexaField> a = with.GetResultFields(), b = without.GetResultFields();
+        ASSERT_EQ(a.size(), b.size());
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            EXPECT_EQ(VexaFieldText(b[i]), VexaFieldText(a[i])) << a[i].key;
+        }
+        with.WriteResult();
+        without.WriteResult();
+        EXPECT_EQ(VexaRenderText(without.m_ResultWord), VexaRenderText(with.m_ResultWord));
+    };
+    check(P());
+    check(EccCompressionTee());
+}
+
 TEST(ChinkControlParamTest, EccentricCompressionTeeWholeBook) {
     // As = 3·314.16 + 2·201.06 + 2·254.47 = 1853.54 (group 3 counts); deq = 2360/128 = 18.4375;
     // e0 = 500, h0 = 465, ηs = 1 + 16²/(4000·500/465) = 1.05952; yc = 4.3e7/140000 = 307.143,

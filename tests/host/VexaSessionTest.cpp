@@ -96,6 +96,40 @@ TEST_F(CrackSessionTest, IntFieldsTakeWholeNumbersOnly) {
     });
 }
 
+TEST_F(CrackSessionTest, AMemoOfFindsServesTheNextDialogOpenedTheSameWay) {
+    VexaFindMemo memo;
+    // The first dialog looks the names up and keeps them by page place; only what was found
+    // before its first setting goes into the memo.
+    Run([&](CChinkControlDlg&, CChinkControlParam&, VexaSession&, CVexaTabDlg& dlg) {
+        VexaSession first(dlg);
+        first.KeepFinds(&memo);
+        VexaControlRef ref;
+        ASSERT_TRUE(first.Find("截面宽度b", ref));
+        ASSERT_TRUE(first.Find("/m_dH", ref));
+        EXPECT_FALSE(first.Find("没有这个参数", ref));
+        ASSERT_EQ(SetAll(first, {{"截面宽度b", "250"}}).status, VexaSetResult::Ok);
+        ASSERT_TRUE(first.Find("m_dM", ref));
+    });
+    ASSERT_EQ(memo.found.size(), 3u);
+    EXPECT_EQ(memo.found[0].first, "截面宽度b");
+    EXPECT_EQ(memo.found[2].second.size(), 0u);
+    // The next dialog takes the places for its own pages.
+    Run([&](CChinkControlDlg& page, CChinkControlParam& p, VexaSession&, CVexaTabDlg& dlg) {
+        VexaSession next(dlg);
+        next.KeepFinds(&memo);
+        VexaControlRef ref;
+        ASSERT_TRUE(next.Find("截面宽度b", ref));
+        EXPECT_EQ(ref.page, &page);
+        EXPECT_EQ(ref.id, CChinkControlDlg::IDC_EDIT_B);
+        EXPECT_EQ(ref.key, "m_dB");
+        ASSERT_EQ(SetAll(next, {{"/m_dH", "650"}, {"截面宽度b", "260"}}).status, VexaSetResult::Ok);
+        dlg.SaveAllData();
+        EXPECT_DOUBLE_EQ(p.m_dB, 260);
+        EXPECT_DOUBLE_EQ(p.m_dH, 650);
+    });
+    EXPECT_EQ(memo.found.size(), 3u);
+}
+
 TEST_F(PileSessionTest, AChoiceThatRefillsAListComesBeforeTheEntryChosenInIt) {
     Run([](CpegIntensionDlg&, CPegIntensionParam& p, VexaSession& s, CVexaTabDlg& dlg) {
         // Choosing the precast pile refills the grade list (from C30): the grade goes in after it.
