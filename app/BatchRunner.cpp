@@ -46,29 +46,31 @@ std::string Lower(std::string s) {
     return s;
 }
 
-std::string TrimSpaces(const std::string& s) {
+std::string_view TrimView(std::string_view s) {
     const std::size_t start = s.find_first_not_of(" \t\r\n");
-    if (start == std::string::npos) {
+    if (start == std::string_view::npos) {
         return {};
     }
-    const std::size_t end = s.find_last_not_of(" \t\r\n");
-    return s.substr(start, end - start + 1);
+    return s.substr(start, s.find_last_not_of(" \t\r\n") - start + 1);
 }
 
 // The summary's result text as reading text: mark-up removed, one line per line, no indents.
 std::string ReadingText(const std::string& text) {
+    const std::string reading = TranString(text);
     std::string out;
-    std::string line;
-    for (char ch : TranString(text) + "\n") {
-        if (ch != '\n') {
-            line += ch;
-            continue;
+    for (std::size_t start = 0; start <= reading.size();) {
+        std::size_t end = reading.find('\n', start);
+        if (end == std::string::npos) {
+            end = reading.size();
         }
-        line = TrimSpaces(line);
+        const std::string_view line = TrimView(std::string_view(reading).substr(start, end - start));
         if (!line.empty()) {
-            out += (out.empty() ? "" : "\n") + line;
+            if (!out.empty()) {
+                out += '\n';
+            }
+            out += line;
         }
-        line.clear();
+        start = end + 1;
     }
     return out;
 }
@@ -90,7 +92,7 @@ public:
         }
         VexaSession session(dialog);
         for (const std::string& name : m_header) {
-            if (TrimSpaces(name).empty()) {
+            if (TrimView(name).empty()) {
                 continue;
             }
             VexaControlRef ref;
@@ -182,7 +184,7 @@ VexaBatchRow RunRow(const BatchJob& job, std::size_t index) {
         row.status = kRefused;
     } else {
         row.status = kCalculated;
-        row.results = outcome.results;
+        row.results = std::move(outcome.results);
         row.result = ReadingText(g_VexaMainInfo.GetCurCmdSummary().resultInfo);
         if (job.renderer) {
             const std::string name = VexaBatchBookName(row.row, row.member, job.nameWidth, job.options.bookFormat);
@@ -506,8 +508,8 @@ std::vector<std::pair<std::string, std::string>> VexaBatchSettings(const VexaBat
     std::vector<std::pair<std::string, std::string>> sets;
     const std::vector<std::string>& cells = table.rows[row];
     for (std::size_t c = 0; c < table.header.size() && c < cells.size(); ++c) {
-        const std::string name = TrimSpaces(table.header[c]);
-        const std::string value = TrimSpaces(cells[c]);
+        const std::string_view name = TrimView(table.header[c]);
+        const std::string_view value = TrimView(cells[c]);
         if (!name.empty() && !value.empty()) {
             sets.emplace_back(name, value);
         }

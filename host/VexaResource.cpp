@@ -57,13 +57,21 @@ void VexaChainRemove(HINSTANCE instance) {
 }
 
 const VexaResourceFile* VexaFindResourceInChain(std::string_view path) {
+    bool fixed = false;
+    return VexaFindResourceInChain(path, fixed);
+}
+
+const VexaResourceFile* VexaFindResourceInChain(std::string_view path, bool& fixed) {
+    fixed = false;
     if (HINSTANCE current = CVexaInsTance::GetResourceHandle()) {
         if (const VexaResourceFile* file = VexaFindResource(current->resources, path)) {
+            fixed = current->resources->fixed;
             return file;
         }
     }
     for (HINSTANCE instance : Chain()) {
         if (const VexaResourceFile* file = VexaFindResource(instance->resources, path)) {
+            fixed = instance->resources->fixed;
             return file;
         }
     }
@@ -248,21 +256,25 @@ std::optional<VexaDialogTemplate> VexaLoadDialogTemplate(int id, std::string& er
 
 std::shared_ptr<const VexaDialogTemplate> VexaFindDialogTemplate(int id, std::string& error) {
     // Parsed templates by the file they came from; the file's bytes are kept to tell a file
-    // that took the place of another at the same address.
+    // that took the place of another at the same address (a fixed set's files never do).
     struct Parsed {
         std::string bytes;
+        const unsigned char* data = nullptr;
         std::shared_ptr<const VexaDialogTemplate> tpl;
     };
     static std::map<std::pair<const VexaResourceFile*, int>, Parsed> cache;
     const std::string path = "dialogs/" + std::to_string(id) + ".json";
-    const VexaResourceFile* file = VexaFindResourceInChain(path);
+    bool fixed = false;
+    const VexaResourceFile* file = VexaFindResourceInChain(path, fixed);
     if (file == nullptr) {
         error = "找不到对话框模板 " + std::to_string(id);
         return nullptr;
     }
     const std::string_view bytes(reinterpret_cast<const char*>(file->data), file->size);
     const auto key = std::make_pair(file, id);
-    if (const auto it = cache.find(key); it != cache.end() && it->second.bytes == bytes) {
+    if (const auto it = cache.find(key);
+        it != cache.end() && (fixed ? it->second.data == file->data && it->second.bytes.size() == bytes.size()
+                                    : it->second.bytes == bytes)) {
         return it->second.tpl;
     }
     std::optional<VexaDialogTemplate> tpl = VexaLoadDialogTemplate(id, error);
@@ -272,6 +284,7 @@ std::shared_ptr<const VexaDialogTemplate> VexaFindDialogTemplate(int id, std::st
     }
     Parsed& parsed = cache[key];
     parsed.bytes.assign(bytes);
+    parsed.data = file->data;
     parsed.tpl = std::make_shared<const VexaDialogTemplate>(std::move(*tpl));
     return parsed.tpl;
 }

@@ -34,6 +34,7 @@ struct VexaResourceFile {
 struct VexaResourceSet {
     const VexaResourceFile* files;
     std::size_t count;
+    bool fixed = false;   // its files and their bytes stay as they are while the program runs
 };
 
 // The file at `path` in `set`, or nullptr.
@@ -45,6 +46,8 @@ const VexaResourceFile* VexaFindResource(const VexaResourceSet* set, std::string
 void VexaChainAdd(HINSTANCE instance);
 void VexaChainRemove(HINSTANCE instance);
 const VexaResourceFile* VexaFindResourceInChain(std::string_view path);
+// The same, telling whether the file comes from a fixed set.
+const VexaResourceFile* VexaFindResourceInChain(std::string_view path, bool& fixed);
 
 // Generated pictures: a picture whose name begins with a registered prefix (such as "section:")
 // is drawn by that prefix's source, which receives the rest of the name and returns the SVG

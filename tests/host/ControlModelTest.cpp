@@ -210,6 +210,28 @@ TEST(DialogTemplate, APageKeepsTheTemplateItWasMadeFromWhenTheFileIsReplaced) {
     CVexaInsTance::SetResourceHandle(saved);
 }
 
+TEST(DialogTemplate, AFixedSetsTemplateIsReadOnceAndAnotherFileInItsPlaceIsReadAgain) {
+    const std::string json = R"json({"id": 9004, "caption": "乙", "controls": [{"id": 1, "kind": "edit"}]})json";
+    VexaResourceFile file{"dialogs/9004.json", reinterpret_cast<const unsigned char*>(json.data()), json.size()};
+    const VexaResourceSet set{&file, 1, true};
+    VexaModuleInstance instance{"t", nullptr, &set};
+    HINSTANCE saved = CVexaInsTance::GetResourceHandle();
+    CVexaInsTance::SetResourceHandle(&instance);
+    std::string error;
+    const auto first = VexaFindDialogTemplate(9004, error);
+    ASSERT_NE(first, nullptr) << error;
+    EXPECT_EQ(VexaFindDialogTemplate(9004, error), first);
+    // Other bytes at another address in the same entry are another file.
+    const std::string other = R"json({"id": 9004, "caption": "丙", "controls": []})json";
+    file.data = reinterpret_cast<const unsigned char*>(other.data());
+    file.size = other.size();
+    const auto second = VexaFindDialogTemplate(9004, error);
+    ASSERT_NE(second, nullptr) << error;
+    EXPECT_EQ(second->caption, "丙");
+    EXPECT_EQ(first->caption, "乙");
+    CVexaInsTance::SetResourceHandle(saved);
+}
+
 TEST_F(ControlModelTest, AnEditReadsAsANumberAsAtofReadsIt) {
     for (const char* text : {"250", "-0.5", "1e3", "3.", ".25", "  12", "+5", "12abc", "0x10", "1e400", "-1e-400",
                              "", "abc", "2.5e", "1,5", "0.1000000000000000055511151231257827"}) {
