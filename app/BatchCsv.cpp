@@ -102,6 +102,7 @@ bool VexaReadCsv(std::string_view text, VexaBatchTable& table, std::string& erro
             table.rowNumbers.push_back(rowLine);
         }
         row.clear();
+        row.reserve(table.header.size());
     };
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char ch = text[i];
@@ -136,7 +137,15 @@ bool VexaReadCsv(std::string_view text, VexaBatchTable& table, std::string& erro
             ++line;
             rowLine = line;
         } else {
-            field += ch;  // text after a closing quote is kept as it stands
+            // Up to the next character that ends or quotes a field, at once; text after a
+            // closing quote is kept as it stands.
+            const char stops[] = {sep, '"', '\r', '\n', '\0'};
+            std::size_t end = text.find_first_of(std::string_view(stops, 4), i + 1);
+            if (end == std::string_view::npos) {
+                end = text.size();
+            }
+            field.append(text.substr(i, end - i));
+            i = end - 1;
         }
     }
     if (quoted) {

@@ -2,6 +2,7 @@
 // process), results gathered back in row order, a worker that dies replaced without its row.
 #include "BatchRunner.h"
 
+#include <fcntl.h>
 #include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -14,6 +15,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -308,6 +310,9 @@ struct ResultLine {
     std::string cells;   // EncodeCells of its line
 };
 
+// The results list goes out in pieces of about this size.
+constexpr std::size_t kCsvPiece = std::size_t{1} << 18;
+
 ResultLine MakeResultLine(const BatchJob& job, const VexaBatchRow& row) {
     return ResultLine{true, row.status == kCalculated, EncodeCells(VexaBatchResultLine(job.resultKeys, row))};
 }
@@ -396,11 +401,19 @@ private:
     std::chrono::steady_clock::time_point m_lastDraw{};
 };
 
-// Runs every row in worker processes; rows[i] receives row i's outcome.
-void RunRows(const BatchJob& job, std::vector<ResultLine>& rows, int jobs) {
+// Runs every row in worker processes; rows[i] receives row i's outcome. `inOrder`, when given,
+// is handed each row as soon as it and every row before it are in (it may take the cells).
+void RunRows(const BatchJob& job, std::vector<ResultLine>& rows, int jobs,
+             const std::function<void(ResultLine&)>& inOrder = {}) {
     const std::size_t total = rows.size();
     ProgressBar progress(job.options.progress, total);
     std::size_t done = 0;
+    std::size_t handed = 0;
+    auto hand = [&]() {
+        while (inOrder && handed < total && rows[handed].reported) {
+            inOrder(rows[handed++]);
+        }
+    };
     std::vector<Worker> workers;
     auto markFailed = [&](std::size_t index, const std::string& message) {
         VexaBatchRow failed;
@@ -421,6 +434,7 @@ void RunRows(const BatchJob& job, std::vector<ResultLine>& rows, int jobs) {
             for (std::size_t i = begin; i < end; ++i) {
                 rows[i] = MakeResultLine(job, RunRow(job, i));
                 ++done;
+                hand();
             }
         }
     };
@@ -466,6 +480,7 @@ void RunRows(const BatchJob& job, std::vector<ResultLine>& rows, int jobs) {
                 }
                 // Keep what is left of a record cut by the pipe.
                 w.buffer.erase(0, pos);
+                hand();
                 progress.Update(done);
                 continue;
             }
@@ -481,6 +496,7 @@ void RunRows(const BatchJob& job, std::vector<ResultLine>& rows, int jobs) {
                 markFailed(next, clean ? "错误：计算进程未报告此构件的结果。" : DeathMessage(status));
                 start(next + 1, end);
             }
+            hand();
             progress.Update(done);
             break;  // the poll list no longer matches the workers
         }
@@ -491,6 +507,7 @@ void RunRows(const BatchJob& job, std::vector<ResultLine>& rows, int jobs) {
             markFailed(i, "错误：此构件未计算。");
         }
     }
+    hand();
     progress.Update(done, true);
 }
 
@@ -623,12 +640,11 @@ int VexaRunBatch(const VexaBatchOptions& options) {
         const long cores = ::sysconf(_SC_NPROCESSORS_ONLN);
         jobs = cores > 0 ? static_cast<int>(cores) : 1;
     }
-    RunRows(ready, rows, jobs);
-
     const std::vector<std::string> resultHeader = VexaBatchResultHeader(ready.resultKeys);
     bool written = true;
     std::vector<std::string> cells;
     if (outExt == ".xlsx") {
+        RunRows(ready, rows, jobs);
         std::vector<std::vector<std::string>> results{resultHeader};
         results.reserve(rows.size() + 1);
         for (const ResultLine& line : rows) {
@@ -642,22 +658,35 @@ int VexaRunBatch(const VexaBatchOptions& options) {
         }
         written = VexaWriteXlsx(options.out, "结果", results, numeric);
     } else {
+        // The lines go out as the rows come in, in row order, a piece at a time.
         std::string text = options.out.empty() ? "" : "\xEF\xBB\xBF";
-        std::size_t size = 0;
-        for (const ResultLine& line : rows) {
-            size += line.cells.size();   // about the line's size in CSV
-        }
-        text.reserve(size + size / 4 + 1024);
         text += VexaCsvRow(resultHeader);
-        for (const ResultLine& line : rows) {
-            DecodeCells(line.cells, cells);
-            text += VexaCsvRow(cells);
-        }
+        auto stream = [&](const std::function<bool(std::string_view)>& put) {
+            bool ok = true;
+            RunRows(ready, rows, jobs, [&](ResultLine& line) {
+                DecodeCells(line.cells, cells);
+                std::string().swap(line.cells);   // what is written is not kept
+                text += VexaCsvRow(cells);
+                if (text.size() >= kCsvPiece) {
+                    ok = ok && put(text);
+                    text.clear();
+                }
+            });
+            return ok && put(text);
+        };
         if (options.out.empty()) {
-            std::cout << text << std::flush;
-            written = static_cast<bool>(std::cout);
+            written = stream([](std::string_view piece) {
+                std::cout.write(piece.data(), static_cast<std::streamsize>(piece.size()));
+                return static_cast<bool>(std::cout);
+            });
+            std::cout.flush();
+            written = written && static_cast<bool>(std::cout);
         } else {
-            written = VexaWriteFileWhole(options.out, text);
+            written = VexaWriteFileWhole(options.out, [&](const std::string& temp) {
+                const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+                const bool ok = stream([&](std::string_view piece) { return fd >= 0 && VexaWriteAll(fd, piece); });
+                return fd >= 0 && ::close(fd) == 0 && ok;
+            });
         }
     }
     if (!written) {

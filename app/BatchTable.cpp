@@ -3,7 +3,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include <fmt/format.h>
 
@@ -32,10 +31,13 @@ bool VexaReadBatchTable(const std::string& path, VexaBatchTable& table, std::str
         error = fmt::format("无法读取构件表文件 {}。", path);
         return false;
     }
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
+    std::string bytes;
+    char buf[65536];
+    while (in.read(buf, sizeof buf) || in.gcount() > 0) {
+        bytes.append(buf, static_cast<std::size_t>(in.gcount()));
+    }
     std::string why;
-    const bool ok = ext == ".csv" ? VexaReadCsv(bytes.str(), table, why) : VexaReadXlsx(bytes.str(), table, why);
+    const bool ok = ext == ".csv" ? VexaReadCsv(bytes, table, why) : VexaReadXlsx(bytes, table, why);
     if (!ok) {
         error = fmt::format("构件表文件 {} 无法读取：{}。", path, why);
     }

@@ -102,22 +102,29 @@ TEST_F(BatchRunnerTest, EveryRowRunsAsTheProgramRunsIt) {
 }
 
 TEST_F(BatchRunnerTest, WorkersGiveTheRowsInOrder) {
+    // Enough rows for the results to go out in several pieces.
+    constexpr int kRows = 1500;
+    auto refused = [](int i) { return i == 7 || i == 1234; };
     std::string csv = "m_strBlockNum,m_dM,m_dB\n";
-    for (int i = 0; i < 23; ++i) {
-        csv += fmt::format("KL-{},{},{}\n", i, 20 + i, i == 7 ? -5 : 200 + 10 * i);
+    for (int i = 0; i < kRows; ++i) {
+        csv += fmt::format("KL-{},{},{}\n", i, 20 + i % 50, refused(i) ? -5 : 200 + i % 20 * 10);
     }
     VexaWriteFile(Path("many.csv"), csv);
     const VexaProgramResult one = Run("batch LFKZHJS '" + Path("many.csv") + "' --jobs 1");
     const VexaProgramResult four = Run("batch LFKZHJS '" + Path("many.csv") + "' --jobs 4");
+    const VexaProgramResult file =
+        Run("batch LFKZHJS '" + Path("many.csv") + "' --jobs 3 --out '" + Path("many_out.csv") + "'");
     EXPECT_EQ(one.status, 1);
     EXPECT_EQ(four.status, 1);
+    EXPECT_EQ(file.status, 1);
     EXPECT_EQ(one.out, four.out);
+    EXPECT_EQ(VexaReadFile(Path("many_out.csv")), "\xEF\xBB\xBF" + one.out);
     const VexaBatchTable t = ReadCsvText(four.out);
-    ASSERT_EQ(t.rows.size(), 23u);
-    for (int i = 0; i < 23; ++i) {
+    ASSERT_EQ(t.rows.size(), static_cast<std::size_t>(kRows));
+    for (int i = 0; i < kRows; ++i) {
         EXPECT_EQ(t.rows[i][0], std::to_string(i + 2));
         EXPECT_EQ(t.rows[i][1], fmt::format("KL-{}", i));
-        EXPECT_EQ(t.rows[i][2], i == 7 ? "refused" : "calculated");
+        EXPECT_EQ(t.rows[i][2], refused(i) ? "refused" : "calculated");
     }
     // Every row calculated: exit status 0.
     VexaWriteFile(Path("good.csv"), "m_dM\n10\n20\n");
