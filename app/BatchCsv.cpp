@@ -1,6 +1,8 @@
 // Comma- or semicolon-separated tables: a reader tolerant of what spreadsheets write, and rows out.
 #include "BatchCsv.h"
 
+#include <array>
+
 #include <fmt/format.h>
 
 namespace {
@@ -162,28 +164,43 @@ bool VexaReadCsv(std::string_view text, VexaBatchTable& table, std::string& erro
     return true;
 }
 
-std::string VexaCsvRow(const std::vector<std::string>& fields) {
-    std::string out;
+void VexaAppendCsvRow(std::string& out, const std::vector<std::string>& fields) {
+    // The characters that make a field quoted.
+    static constexpr auto kSpecial = [] {
+        std::array<bool, 256> special{};
+        for (unsigned char ch : std::string_view(",;\"\r\n")) {
+            special[ch] = true;
+        }
+        return special;
+    }();
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i != 0) {
             out += ',';
         }
         const std::string& f = fields[i];
-        const bool quote = f.find_first_of(",;\"\r\n") != std::string::npos ||
-                           (!f.empty() && (f.front() == ' ' || f.back() == ' '));
+        bool quote = !f.empty() && (f.front() == ' ' || f.back() == ' ');
+        for (std::size_t k = 0; k < f.size() && !quote; ++k) {
+            quote = kSpecial[static_cast<unsigned char>(f[k])];
+        }
         if (!quote) {
             out += f;
             continue;
         }
         out += '"';
-        for (char ch : f) {
-            out += ch;
-            if (ch == '"') {
-                out += '"';
-            }
+        std::size_t start = 0;
+        for (std::size_t q = f.find('"'); q != std::string::npos; q = f.find('"', q + 1)) {
+            out.append(f, start, q + 1 - start);
+            out += '"';   // a quote is doubled
+            start = q + 1;
         }
+        out.append(f, start, std::string::npos);
         out += '"';
     }
     out += "\r\n";
+}
+
+std::string VexaCsvRow(const std::vector<std::string>& fields) {
+    std::string out;
+    VexaAppendCsvRow(out, fields);
     return out;
 }

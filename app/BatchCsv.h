@@ -14,3 +14,5 @@ bool VexaReadCsv(std::string_view text, VexaBatchTable& table, std::string& erro
 
 // One row as CSV text, comma-separated, each field quoted when it needs it, ending in CRLF.
 std::string VexaCsvRow(const std::vector<std::string>& fields);
+// The same, appended to `out`.
+void VexaAppendCsvRow(std::string& out, const std::vector<std::string>& fields);

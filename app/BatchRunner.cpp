@@ -666,7 +666,7 @@ int VexaRunBatch(const VexaBatchOptions& options) {
             RunRows(ready, rows, jobs, [&](ResultLine& line) {
                 DecodeCells(line.cells, cells);
                 std::string().swap(line.cells);   // what is written is not kept
-                text += VexaCsvRow(cells);
+                VexaAppendCsvRow(text, cells);
                 if (text.size() >= kCsvPiece) {
                     ok = ok && put(text);
                     text.clear();

@@ -56,6 +56,10 @@ TEST(BatchCsv, RowsAreQuotedWhenTheyNeedIt) {
     EXPECT_EQ(VexaCsvRow({"2", "L-1", "calculated", "", "满足要求"}), "2,L-1,calculated,,满足要求\r\n");
     EXPECT_EQ(VexaCsvRow({"a,b", "say \"hi\"", "two\nlines", " pad", "x;y"}),
               "\"a,b\",\"say \"\"hi\"\"\",\"two\nlines\",\" pad\",\"x;y\"\r\n");
+    EXPECT_EQ(VexaCsvRow({"\"", "\"\"x\"", "end ", "a\rb"}), "\"\"\"\",\"\"\"\"\"x\"\"\",\"end \",\"a\rb\"\r\n");
+    std::string out = "head\r\n";
+    VexaAppendCsvRow(out, {"1", "x,y"});
+    EXPECT_EQ(out, "head\r\n1,\"x,y\"\r\n");
     // What is written reads back the same.
     const Row row{"a,b", "say \"hi\"", "two\nlines", "", "末"};
     const VexaBatchTable t = Read(VexaCsvRow({"h1", "h2", "h3", "h4", "h5"}) + VexaCsvRow(row));
