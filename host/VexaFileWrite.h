@@ -11,7 +11,8 @@
 // file cannot be put in place.
 bool VexaWriteFileWhole(const std::string& path, const std::function<bool(const std::string& tempPath)>& write);
 
-// The same with the file's bytes.
+// The same with the file's bytes, written unnamed in the folder and then given the name where
+// the file system can (no temporary name is seen).
 bool VexaWriteFileWhole(const std::string& path, const std::string& bytes);
 
 // Writes all of `data` to the open file descriptor `fd` (again after an interruption); false

@@ -1,4 +1,4 @@
-// Tests of writing a file whole through a temporary file beside it.
+// Tests of writing a file whole: nothing of it seen before it is whole, nothing left when it fails.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -40,6 +40,18 @@ TEST_F(FileWrite, TheBytesReplaceTheFileInFoldersItMakes) {
     ASSERT_TRUE(VexaWriteFileWhole(path.string(), "second"));
     EXPECT_EQ(VexaReadFile(path.string()), "second");
     EXPECT_EQ(Names(path.parent_path()), std::vector<std::string>{"book.docx"});
+}
+
+TEST_F(FileWrite, ANameWithoutAFolderIsWrittenInTheWorkingFolder) {
+    const fs::path before = fs::current_path();
+    fs::current_path(m_dir);
+    const bool written = VexaWriteFileWhole("results.csv", "a,b\r\n");
+    const bool again = VexaWriteFileWhole("results.csv", "c\r\n");
+    fs::current_path(before);
+    EXPECT_TRUE(written);
+    EXPECT_TRUE(again);
+    EXPECT_EQ(VexaReadFile((m_dir / "results.csv").string()), "c\r\n");
+    EXPECT_EQ(Names(m_dir), std::vector<std::string>{"results.csv"});
 }
 
 TEST_F(FileWrite, AFailureLeavesTheOldFileAndNoTemporaryFile) {
