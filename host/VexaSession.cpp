@@ -281,10 +281,13 @@ std::vector<VexaControlRef> VexaSession::FindAll(const std::string& keyOrLabel) 
     const bool memo = m_memo != nullptr && !m_setting;
     if (memo) {
         for (const auto& [name, places] : m_memo->found) {
-            if (name == keyOrLabel) {
+            const std::vector<VexaTabPage>& pages = m_dlg.GetPages();
+            if (name == keyOrLabel && std::all_of(places.begin(), places.end(), [&](const VexaFindMemo::Place& place) {
+                    return place.page < pages.size();
+                })) {
                 std::vector<VexaControlRef> found;
                 for (const VexaFindMemo::Place& place : places) {
-                    found.push_back({m_dlg.GetPages()[place.page].page, place.id, place.key, place.flagEntry, place.derived});
+                    found.push_back({pages[place.page].page, place.id, place.key, place.flagEntry, place.derived});
                 }
                 m_found.emplace_back(keyOrLabel, found);
                 return found;
