@@ -141,10 +141,10 @@ bool VexaReadCsv(std::string_view text, VexaBatchTable& table, std::string& erro
         } else {
             // Up to the next character that ends or quotes a field, at once; text after a
             // closing quote is kept as it stands.
-            const char stops[] = {sep, '"', '\r', '\n', '\0'};
-            std::size_t end = text.find_first_of(std::string_view(stops, 4), i + 1);
-            if (end == std::string_view::npos) {
-                end = text.size();
+            std::size_t end = i + 1;
+            while (end < text.size() && text[end] != sep && text[end] != '"' && text[end] != '\r' &&
+                   text[end] != '\n') {
+                ++end;
             }
             field.append(text.substr(i, end - i));
             i = end - 1;

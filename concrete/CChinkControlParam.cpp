@@ -289,9 +289,7 @@ int CChinkControlParam::DoCalculate() {
     } else {
         m_strResult = VexaSprintf("ωmax=%.3fmm>ωlim=%.3fmm,不满足要求!", m_dOmegaCheck, m_dOmiLimit);
     }
-    if (WritesSteps()) {
-        Add("\t" + m_strResult + "\n");
-    }
+    AddF("\t%s\n", m_strResult);
     m_bCalcOk = 1;
     return 1;
 }
