@@ -10,6 +10,8 @@ packages=(
   libcli11-dev nlohmann-json3-dev
   libdxflib-dev libpugixml-dev
   libcpp-httplib-dev
+  # the program's allocator
+  libjemalloc-dev
   # the book formats: Word (libzip), PDF (cairo, pango), pictures (librsvg); the PDF's fonts:
   # a Song (Ming) face for Chinese, Times New Roman's metric twin for Latin text
   libzip-dev libcairo2-dev libpango1.0-dev librsvg2-dev fonts-arphic-uming fonts-liberation2
