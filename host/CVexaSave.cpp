@@ -17,7 +17,9 @@
 #include <fstream>
 #include <limits>
 #include <map>
+#include <string_view>
 #include <system_error>
+#include <unordered_map>
 
 namespace {
 
@@ -73,7 +75,8 @@ struct StoreState {
     int batchDepth = 0;
     // OpenSnapshot: every row in memory, no connection.
     bool snapshot = false;
-    std::map<std::string, StoredValue, std::less<>> values;
+    std::map<std::string, StoredValue, std::less<>> values;   // in key order, for Keys
+    std::unordered_map<std::string_view, const StoredValue*> index;   // the same rows, by key
 };
 
 StoreState& State() {
@@ -450,8 +453,8 @@ template <typename Read>
 int Lookup(const std::string& key, Read&& read) {
     StoreState& s = State();
     if (s.snapshot) {
-        const auto it = s.values.find(key);
-        return it == s.values.end() ? 0 : read(it->second);
+        const auto it = s.index.find(std::string_view(key));
+        return it == s.index.end() ? 0 : read(*it->second);
     }
     sqlite3_stmt* stmt = Prepared(kSelect);
     if (stmt == nullptr) {
@@ -662,6 +665,11 @@ bool CVexaSave::OpenSnapshot(const std::string& path, std::string& error) {
     StoreState& s = State();
     s.snapshot = true;
     s.values = std::move(values);
+    s.index.clear();
+    s.index.reserve(s.values.size());
+    for (const auto& [key, value] : s.values) {
+        s.index.emplace(key, &value);
+    }
     s.path = path;
     return true;
 }
@@ -672,6 +680,7 @@ void CVexaSave::Close() {
     StoreState& s = State();
     if (s.snapshot) {
         s.snapshot = false;
+        s.index.clear();
         s.values.clear();
         s.path.clear();
     }
