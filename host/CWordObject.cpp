@@ -24,12 +24,6 @@ void AppendRunText(VexaLine& line, std::string_view text, VexaRunStyle style) {
     }
 }
 
-// True when one of the eight bytes at `p` is a mark ("~" or "$").
-bool HasMark(const char* p) {
-    const std::uint64_t word = VexaLoadWord(p);
-    return VexaWordHasByte(word, '~') || VexaWordHasByte(word, '$');
-}
-
 // One line of mark-up (no "\n") appended to `runs`. Each mark character opens its style when it
 // is not open and closes it when it is; the most recently opened style that is still open
 // applies, so a subscript inside a superscript ("$a~b~c$") gives a (sup), b (sub), c (sup). A
@@ -38,18 +32,9 @@ void AppendMarkupLine(VexaLine& runs, std::string_view line) {
     VexaRunStyle open[2] = {};  // open styles, innermost last; each style at most once
     int depth = 0;
     std::size_t start = 0;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        // Eight bytes at a time past text without marks.
-        while (i + 8 <= line.size() && !HasMark(line.data() + i)) {
-            i += 8;
-        }
-        if (i >= line.size()) {
-            break;
-        }
+    for (std::size_t i = VexaFindAny<'~', '$'>(line.data(), line.size(), 0); i < line.size();
+         i = VexaFindAny<'~', '$'>(line.data(), line.size(), i + 1)) {
         const char ch = line[i];
-        if (ch != '~' && ch != '$') {
-            continue;
-        }
         AppendRunText(runs, line.substr(start, i - start), depth > 0 ? open[depth - 1] : VexaRunStyle::Normal);
         start = i + 1;
         const VexaRunStyle mark = ch == '~' ? VexaRunStyle::Sub : VexaRunStyle::Sup;

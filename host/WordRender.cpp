@@ -52,24 +52,14 @@ void AppendEscaped(std::string& out, std::string_view text) {
     const char* const data = text.data();
     const std::size_t size = text.size();
     std::size_t start = 0;  // the first byte not written yet
-    std::size_t i = 0;
-    while (i < size) {
-        // Eight bytes at a time past text that needs nothing escaped.
-        if (i + 8 <= size) {
-            const std::uint64_t word = VexaLoadWord(data + i);
-            if (!VexaWordHasByte(word, '&') && !VexaWordHasByte(word, '<') && !VexaWordHasByte(word, '>') &&
-                !VexaWordHasByte(word, '"')) {
-                i += 8;
-                continue;
-            }
-        }
+    for (std::size_t i = VexaFindAny<'&', '<', '>', '"'>(data, size, 0); i < size;
+         i = VexaFindAny<'&', '<', '>', '"'>(data, size, i)) {
         const char* entity = nullptr;
         switch (data[i]) {
         case '&': entity = "&amp;"; break;
         case '<': entity = "&lt;"; break;
         case '>': entity = "&gt;"; break;
-        case '"': entity = "&quot;"; break;
-        default: ++i; continue;
+        default: entity = "&quot;"; break;
         }
         out.append(data + start, i - start);
         out += entity;
