@@ -1,6 +1,8 @@
 // Concrete design values to GB 50010-2010 by grade text ("C15" ... "C80").
 #include "CQuorConcrete.h"
 
+#include <fmt/format.h>
+
 #include <array>
 
 #include "CQuorSteelBar.h"
@@ -39,11 +41,25 @@ constexpr std::array<ConcreteRow, kGradeCount> kRows{{
     {80, 50.2, 3.11, 35.9, 2.22, 3.80e4, 0.94, 0.74},
 }};
 
+// The grade texts "C15" ... "C80", in the order of the rows.
+const CStringArray& GradeNames() {
+    static const CStringArray names = [] {
+        CStringArray made;
+        made.reserve(std::size(kRows));
+        for (const auto& row : kRows) {
+            made.push_back(fmt::format("C{}", row.fcuk));
+        }
+        return made;
+    }();
+    return names;
+}
+
 // The row of a grade text, or nullptr when the text is not one of "C15" ... "C80".
 const ConcreteRow* FindRow(const std::string& grade) {
-    for (const auto& row : kRows) {
-        if (grade == "C" + std::to_string(row.fcuk)) {
-            return &row;
+    const CStringArray& names = GradeNames();
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (grade == names[i]) {
+            return &kRows[i];
         }
     }
     return nullptr;
@@ -141,9 +157,5 @@ double CQuorConcrete::GetEb(const std::string& concreteGrade, const std::string&
 
 void CQuorConcrete::GetConcreteGradeString(CStringArray& list) {
     // GB 50010-2010 4.1.2 / table 4.1.4-1: strength grades C15 ... C80 in steps of 5.
-    list.clear();
-    list.reserve(std::size(kRows));
-    for (const auto& row : kRows) {
-        list.push_back("C" + std::to_string(row.fcuk));
-    }
+    list = GradeNames();
 }

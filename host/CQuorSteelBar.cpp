@@ -65,9 +65,13 @@ double CQuorSteelBar::GetSteelBarArea(double diameter, int count) {
 }
 
 void CQuorSteelBar::GetSteelBarGradeString(CStringArray& list) {
-    list.clear();
-    list.reserve(std::size(kBars));
-    for (const auto& row : kBars) {
-        list.push_back(row.grade);
-    }
+    static const CStringArray grades = [] {
+        CStringArray names;
+        names.reserve(std::size(kBars));
+        for (const auto& row : kBars) {
+            names.push_back(row.grade);
+        }
+        return names;
+    }();
+    list = grades;
 }
