@@ -1,6 +1,7 @@
 // Scanning text for a few ASCII characters (the mark-up's "~" and "$", HTML's "&<>\""): sixteen
-// bytes at a time with SSE2 where the processor has it, eight at a time in a 64-bit word
-// elsewhere. A UTF-8 sequence's bytes are all above 0x7F: no ASCII character is found inside one.
+// bytes at a time with SSE2 where the processor has it (a text's last sixteen bytes read once
+// more from their end), eight at a time in a 64-bit word for a shorter text or elsewhere. A
+// UTF-8 sequence's bytes are all above 0x7F: no ASCII character is found inside one.
 #pragma once
 
 #include <cstddef>
@@ -36,7 +37,6 @@ unsigned VexaBlockHits(__m128i block) {
 template <char... Bytes>
 std::size_t VexaFindAny(const char* text, std::size_t size, std::size_t from) {
     static_assert(sizeof...(Bytes) >= 1 && sizeof...(Bytes) <= 4);
-    static_assert(((Bytes != '\0') && ...), "the padding of a short text is zeros");
     std::size_t i = from;
     if (i >= size) {
         return size;
@@ -58,12 +58,8 @@ std::size_t VexaFindAny(const char* text, std::size_t size, std::size_t from) {
                               (~0u << (i - last));
         return hits != 0 ? last + static_cast<std::size_t>(__builtin_ctz(hits)) : size;
     }
-    // A text shorter than sixteen bytes, padded with zeros.
-    char padded[16] = {};
-    std::memcpy(padded, text + i, size - i);
-    const unsigned hits = VexaBlockHits<Bytes...>(_mm_loadu_si128(reinterpret_cast<const __m128i*>(padded)));
-    return hits != 0 ? i + static_cast<std::size_t>(__builtin_ctz(hits)) : size;
-#else
+    // A text shorter than sixteen bytes: eight at a time, then a byte at a time.
+#endif
     for (; i + 8 <= size; i += 8) {
         const std::uint64_t word = VexaLoadWord(text + i);
         if ((VexaWordHasByte(word, static_cast<unsigned char>(Bytes)) || ...)) {
@@ -76,5 +72,4 @@ std::size_t VexaFindAny(const char* text, std::size_t size, std::size_t from) {
         }
     }
     return size;
-#endif
 }
