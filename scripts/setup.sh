@@ -11,7 +11,7 @@ packages=(
   libdxflib-dev libpugixml-dev
   libcpp-httplib-dev
   # the program's allocator
-  libjemalloc-dev
+  libmimalloc-dev
   # the book formats: Word (libzip), PDF (cairo, pango), pictures (librsvg); the PDF's fonts:
   # a Song (Ming) face for Chinese, Times New Roman's metric twin for Latin text
   libzip-dev libcairo2-dev libpango1.0-dev librsvg2-dev fonts-arphic-uming fonts-liberation2
