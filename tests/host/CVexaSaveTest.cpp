@@ -476,6 +476,34 @@ TEST_F(CVexaSaveTest, ASnapshotReadsTheStoreAndNeverWritesIt) {
     EXPECT_EQ(ReadBytes(path), before);
 }
 
+// A snapshot opened again reads the store as it is then: nothing of the one before is left.
+TEST_F(CVexaSaveTest, ASnapshotOpenedAgainReadsTheStoreAfresh) {
+    const std::string first = PathIn("first.db"), second = PathIn("second.db");
+    OpenStore(first);
+    CVexaSave::SetValue("LFKZHJSm_dB", 250.0);
+    CVexaSave::SetValue("LFKZHJSm_dH", 600.0);
+    CVexaSave::Close();
+    OpenStore(second);
+    CVexaSave::SetValue("LFKZHJSm_dB", 300.0);
+    CVexaSave::Close();
+
+    std::string error;
+    double value = 0;
+    ASSERT_TRUE(CVexaSave::OpenSnapshot(first, error)) << error;
+    EXPECT_EQ(CVexaSave::GetValue("LFKZHJSm_dH", value, 500.0), 1);
+    EXPECT_EQ(value, 600.0);
+    EXPECT_EQ(CVexaSave::GetValue("LFKZHJSm_dA", value, 35.0), 0);   // not stored: the default
+    EXPECT_EQ(value, 35.0);
+    ASSERT_TRUE(CVexaSave::OpenSnapshot(second, error)) << error;   // in place of the first
+    EXPECT_EQ(CVexaSave::GetValue("LFKZHJSm_dB", value, 200.0), 1);
+    EXPECT_EQ(value, 300.0);
+    EXPECT_EQ(CVexaSave::GetValue("LFKZHJSm_dH", value, 500.0), 0);
+    EXPECT_EQ(value, 500.0);
+    CVexaSave::Close();
+    EXPECT_EQ(CVexaSave::GetValue("LFKZHJSm_dB", value, 200.0), 0);   // closed: nothing is read
+    EXPECT_EQ(value, 200.0);
+}
+
 TEST_F(CVexaSaveTest, ASnapshotOfNoFileIsEmptyAndCreatesNothing) {
     const std::string path = PathIn("absent.db");
     std::string error;
