@@ -1,7 +1,10 @@
 // The parameter-object base: default slots and field-table persistence.
 #include "CVexaParam.h"
 
+#include <bit>
 #include <charconv>
+#include <cstdint>
+#include <type_traits>
 
 #include "CVexaSave.h"
 #include "VexaSprintf.h"
@@ -28,7 +31,10 @@ std::string VexaFieldText(const VexaField& field) {
         std::string operator()(std::vector<int>* p) const {
             std::string out;
             for (std::size_t i = 0; i < p->size(); ++i) {
-                out += (i ? "," : "") + std::to_string((*p)[i]);
+                if (i > 0) {
+                    out += ',';
+                }
+                out += std::to_string((*p)[i]);
             }
             return out;
         }
@@ -67,9 +73,81 @@ int CVexaParam::ShowHelp() { return 1; }
 std::vector<VexaField> CVexaParam::GetFields() { return {}; }
 std::vector<VexaField> CVexaParam::GetResultFields() { return {}; }
 
+namespace {
+
+using FieldValue = std::variant<double, int, std::string, std::vector<int>>;
+
+FieldValue ValueOf(const VexaField& field) {
+    return std::visit([](auto* p) { return FieldValue(*p); }, field.ptr);
+}
+
+// The same value, bit for bit (a double's sign of zero and its NaNs included).
+bool SameValue(const FieldValue& a, const VexaField& field) {
+    return std::visit(
+        [&](auto* p) {
+            using T = std::remove_pointer_t<decltype(p)>;
+            const T* held = std::get_if<T>(&a);
+            if constexpr (std::is_same_v<T, double>) {
+                return held != nullptr && std::bit_cast<std::uint64_t>(*held) == std::bit_cast<std::uint64_t>(*p);
+            } else {
+                return held != nullptr && *held == *p;
+            }
+        },
+        field.ptr);
+}
+
+// What reading a section from a snapshot of the store gave: a snapshot does not change, so the
+// same fields holding the same values before read the same values again. A batch reads the same
+// section for every member from fresh objects.
+struct SnapshotRead {
+    std::uint64_t snapshot = 0;
+    std::string section;
+    std::vector<std::string> keys;
+    std::vector<FieldValue> before, after;
+
+    bool Serves(std::uint64_t id, const std::string& wanted, const std::vector<VexaField>& fields) const {
+        if (snapshot != id || section != wanted || keys.size() != fields.size()) {
+            return false;
+        }
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            if (keys[i] != fields[i].key || !SameValue(before[i], fields[i])) {
+                return false;
+            }
+        }
+        return true;
+    }
+};
+
+constexpr std::size_t kSnapshotReads = 8;   // sections kept (a calculation reads one or a few)
+thread_local std::vector<SnapshotRead> t_snapshotReads;
+
+}  // namespace
+
 int CVexaParam::ReadFields(const std::string& section) {
+    const std::vector<VexaField> fields = GetFields();
+    const std::uint64_t snapshot = CVexaSave::SnapshotId();
+    if (snapshot != 0) {
+        for (const SnapshotRead& read : t_snapshotReads) {
+            if (read.Serves(snapshot, section, fields)) {
+                for (std::size_t i = 0; i < fields.size(); ++i) {
+                    std::visit([&](auto* p) { *p = std::get<std::remove_pointer_t<decltype(p)>>(read.after[i]); },
+                               fields[i].ptr);
+                }
+                return 1;
+            }
+        }
+    }
+    SnapshotRead read;
+    if (snapshot != 0) {
+        read.snapshot = snapshot;
+        read.section = section;
+        for (const VexaField& field : fields) {
+            read.keys.emplace_back(field.key);
+            read.before.push_back(ValueOf(field));
+        }
+    }
     std::string key;
-    for (VexaField& field : GetFields()) {
+    for (const VexaField& field : fields) {
         key.assign(section).append(field.key);
         std::visit(
             [&](auto* p) {
@@ -77,6 +155,15 @@ int CVexaParam::ReadFields(const std::string& section) {
                 CVexaSave::GetValue(key, *p, current);
             },
             field.ptr);
+    }
+    if (snapshot != 0) {
+        for (const VexaField& field : fields) {
+            read.after.push_back(ValueOf(field));
+        }
+        if (t_snapshotReads.size() == kSnapshotReads) {
+            t_snapshotReads.erase(t_snapshotReads.begin());
+        }
+        t_snapshotReads.push_back(std::move(read));
     }
     return 1;
 }

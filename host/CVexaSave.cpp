@@ -75,6 +75,7 @@ struct StoreState {
     int batchDepth = 0;
     // OpenSnapshot: every row in memory, no connection.
     bool snapshot = false;
+    std::uint64_t snapshotId = 0;   // of the last snapshot opened
     std::map<std::string, StoredValue, std::less<>> values;   // in key order, for Keys
     std::unordered_map<std::string_view, const StoredValue*> index;   // the same rows, by key
 };
@@ -664,6 +665,7 @@ bool CVexaSave::OpenSnapshot(const std::string& path, std::string& error) {
     }
     StoreState& s = State();
     s.snapshot = true;
+    ++s.snapshotId;
     s.values = std::move(values);
     s.index.clear();
     s.index.reserve(s.values.size());
@@ -675,6 +677,8 @@ bool CVexaSave::OpenSnapshot(const std::string& path, std::string& error) {
 }
 
 bool CVexaSave::IsSnapshot() { return State().snapshot; }
+
+std::uint64_t CVexaSave::SnapshotId() { return State().snapshot ? State().snapshotId : 0; }
 
 void CVexaSave::Close() {
     StoreState& s = State();

@@ -12,6 +12,7 @@
 // values as defaults but leaves the store as it found it).
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,9 @@ public:
     static bool IsOpen();
     // True while an OpenSnapshot copy is in use: writes are dropped.
     static bool IsSnapshot();
+    // While a snapshot is in use, a number that is its own (every OpenSnapshot gives a new one):
+    // what was read from it reads the same as long as the number stays. 0 otherwise.
+    static std::uint64_t SnapshotId();
     static const std::string& Path();
 
     // An absent key (or a value of another kind) leaves `value` = `def` and returns 0;

@@ -1,15 +1,18 @@
 // Tests of the page control model: templates, accessors, events, range checks and the session.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
 #include "CVexaCaltDlg.h"
 #include "CVexaMainInfo.h"
 #include "CVexaParam.h"
+#include "CVexaSave.h"
 #include "CVexaTabDlg.h"
 #include "VexaResource.h"
 #include "VexaSession.h"
+#include "VexaTestSupport.h"
 
 namespace {
 const char kTemplate[] = R"json({
@@ -444,4 +447,55 @@ TEST(FieldTable, ReadAndWriteGoThroughTheStoreUnderTheSection) {
     c.m_dH = 42;
     c.ReadFields("OTHERSEC");  // absent keys keep the current values
     EXPECT_EQ(c.m_dH, 42);
+}
+
+// Reads from a snapshot of the store are kept and given again to the same fields holding the same
+// values (a batch reads one section for every member): exactly what reading the store gives.
+TEST(FieldTable, ReadsFromASnapshotAreThoseOfTheStore) {
+    VexaTestFreshStore();
+    const std::string path = CVexaSave::Path();
+    CVexaSave::SetValue("SNAPSEC/m_dB", 250.0);   // two fields of the section stored, the rest not
+    CVexaSave::SetValue("SNAPSEC/m_strType", std::string("T形"));
+    CVexaSave::Close();
+    std::string error;
+    ASSERT_TRUE(CVexaSave::OpenSnapshot(path, error)) << error;
+
+    TestParam a;
+    a.ReadFields("SNAPSEC");
+    EXPECT_EQ(a.m_dB, 250);
+    EXPECT_EQ(a.m_strType, "T形");
+    EXPECT_EQ(a.m_dH, 500);   // not stored: kept
+    TestParam b;
+    b.ReadFields("SNAPSEC");   // the same fields holding the same values: the same reading
+    EXPECT_EQ(b.m_dB, 250);
+    EXPECT_EQ(b.m_strType, "T形");
+    EXPECT_EQ(b.m_dH, 500);
+    // A field holding another value before keeps its own where nothing is stored.
+    TestParam c;
+    c.m_dH = 42;
+    c.m_strVi = "光圆钢筋";
+    c.ReadFields("SNAPSEC");
+    EXPECT_EQ(c.m_dH, 42);
+    EXPECT_EQ(c.m_strVi, "光圆钢筋");
+    EXPECT_EQ(c.m_dB, 250);
+    TestParam zero, negativeZero;
+    zero.m_dH = 0.0;
+    zero.ReadFields("SNAPSEC");
+    negativeZero.m_dH = -0.0;
+    negativeZero.ReadFields("SNAPSEC");
+    EXPECT_FALSE(std::signbit(zero.m_dH));
+    EXPECT_TRUE(std::signbit(negativeZero.m_dH));
+    // Another section, and the same section in a snapshot opened again after the store changed.
+    TestParam other;
+    other.ReadFields("OTHERSNAP");
+    EXPECT_EQ(other.m_dB, 200);
+    ASSERT_TRUE(CVexaSave::Open(path, error)) << error;
+    CVexaSave::SetValue("SNAPSEC/m_dB", 300.0);
+    CVexaSave::Close();
+    ASSERT_TRUE(CVexaSave::OpenSnapshot(path, error)) << error;
+    TestParam d;
+    d.ReadFields("SNAPSEC");
+    EXPECT_EQ(d.m_dB, 300);
+    EXPECT_EQ(d.m_strType, "T形");
+    VexaTestFreshStore();
 }
