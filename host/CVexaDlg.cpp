@@ -6,6 +6,7 @@
 #include <charconv>
 #include <climits>
 #include <cstdlib>
+#include <mutex>
 #include <stdexcept>
 
 #include "VexaFormat.h"
@@ -39,6 +40,90 @@ CVexaDlg::CVexaDlg(int templateId, CVexaDlg* parent) : m_nTemplateId(templateId)
 
 CVexaDlg::~CVexaDlg() = default;
 
+namespace {
+
+// The controls a page made from a template starts with, with their lookup tables: made once per
+// template (a batch creates the same pages for every member) and copied into every page. The
+// template is held with them: a template read later (another file in the place of this one)
+// is never taken for it.
+struct VexaPagePrototype {
+    std::shared_ptr<const VexaDialogTemplate> tpl;
+    std::vector<CVexaControl> controls;   // in template order
+    std::vector<int> order;
+    std::vector<int> lookup;               // index of the control with id firstId + k at lookup[k]
+    int firstId = 0;
+    std::vector<std::pair<int, int>> sparse;   // (id, index) sorted by id, when ids lie far apart
+};
+
+std::shared_ptr<const VexaPagePrototype> MakePrototype(std::shared_ptr<const VexaDialogTemplate> tpl) {
+    auto made = std::make_shared<VexaPagePrototype>();
+    made->controls.reserve(tpl->controls.size());
+    made->order.reserve(tpl->controls.size());
+    for (const VexaCtrlTemplate& t : tpl->controls) {
+        CVexaControl& c = made->controls.emplace_back();
+        c.id = t.id;
+        c.name = t.name;
+        c.kind = t.kind;
+        c.text = t.text;
+        c.items = VexaItemList(t.items);
+        c.enabled = !t.disabled;
+        c.visible = !t.hidden;
+        c.readOnly = t.readOnly;
+        c.multiLine = t.multiLine;
+        c.label = t.label;
+        c.group = t.group;
+        c.picture = t.picture;
+        c.x = t.x;
+        c.y = t.y;
+        c.cx = t.cx;
+        c.cy = t.cy;
+        made->order.push_back(c.id);
+    }
+    // The template reader refuses a repeated id: every control has an id of its own here.
+    if (!made->controls.empty()) {
+        long long low = made->controls.front().id, high = low;
+        for (const CVexaControl& c : made->controls) {
+            low = std::min<long long>(low, c.id);
+            high = std::max<long long>(high, c.id);
+        }
+        // Ids close together (as a template's are) are looked up in a table; scattered ones by search.
+        constexpr long long kMaxTable = 1 << 16;
+        if (high - low < kMaxTable) {
+            made->firstId = static_cast<int>(low);
+            made->lookup.assign(static_cast<std::size_t>(high - low + 1), -1);
+            for (std::size_t i = 0; i < made->controls.size(); ++i) {
+                made->lookup[static_cast<std::size_t>(made->controls[i].id - low)] = static_cast<int>(i);
+            }
+        } else {
+            for (std::size_t i = 0; i < made->controls.size(); ++i) {
+                made->sparse.emplace_back(made->controls[i].id, static_cast<int>(i));
+            }
+            std::sort(made->sparse.begin(), made->sparse.end());
+        }
+    }
+    made->tpl = std::move(tpl);
+    return made;
+}
+
+// One prototype per template id: the one of the template now found for it.
+std::shared_ptr<const VexaPagePrototype> PrototypeOf(const std::shared_ptr<const VexaDialogTemplate>& tpl) {
+    static std::mutex mutex;
+    static std::vector<std::shared_ptr<const VexaPagePrototype>> prototypes;
+    const std::lock_guard<std::mutex> lock(mutex);
+    for (std::shared_ptr<const VexaPagePrototype>& p : prototypes) {
+        if (p->tpl == tpl) {
+            return p;
+        }
+        if (p->tpl->id == tpl->id) {
+            p = MakePrototype(tpl);   // the template's file was replaced
+            return p;
+        }
+    }
+    return prototypes.emplace_back(MakePrototype(tpl));
+}
+
+}  // namespace
+
 bool CVexaDlg::Create(std::string& error) {
     m_controls.clear();
     m_order.clear();
@@ -50,30 +135,13 @@ bool CVexaDlg::Create(std::string& error) {
         if (tpl == nullptr) {
             return false;
         }
+        const std::shared_ptr<const VexaPagePrototype> prototype = PrototypeOf(tpl);
         m_strCaption = tpl->caption;
-        m_controls.reserve(tpl->controls.size());
-        m_order.reserve(tpl->controls.size());
-        for (const VexaCtrlTemplate& t : tpl->controls) {
-            CVexaControl& c = m_controls.emplace_back();
-            c.id = t.id;
-            c.name = t.name;
-            c.kind = t.kind;
-            c.text = t.text;
-            c.items = VexaItemList(t.items);
-            c.enabled = !t.disabled;
-            c.visible = !t.hidden;
-            c.readOnly = t.readOnly;
-            c.multiLine = t.multiLine;
-            c.label = t.label;
-            c.group = t.group;
-            c.picture = t.picture;
-            c.x = t.x;
-            c.y = t.y;
-            c.cx = t.cx;
-            c.cy = t.cy;
-            m_order.push_back(c.id);
-        }
-        BuildLookup();
+        m_controls = prototype->controls;
+        m_order = prototype->order;
+        m_lookup = prototype->lookup;
+        m_firstId = prototype->firstId;
+        m_sparse = prototype->sparse;
         m_template = std::move(tpl);
     }
     m_bCreated = true;
@@ -105,34 +173,6 @@ void CVexaDlg::OnOK() { EndDialog(IDOK); }
 int CVexaDlg::SparseIndexOf(int id) const {
     const auto it = std::lower_bound(m_sparse.begin(), m_sparse.end(), std::pair<int, int>{id, INT_MIN});
     return it != m_sparse.end() && it->first == id ? it->second : -1;
-}
-
-void CVexaDlg::BuildLookup() {
-    // The template reader refuses a repeated id: every control has an id of its own here.
-    m_lookup.clear();
-    m_sparse.clear();
-    if (m_controls.empty()) {
-        return;
-    }
-    long long low = m_controls.front().id, high = low;
-    for (const CVexaControl& c : m_controls) {
-        low = std::min<long long>(low, c.id);
-        high = std::max<long long>(high, c.id);
-    }
-    // Ids close together (as a template's are) are looked up in a table; scattered ones by search.
-    constexpr long long kMaxTable = 1 << 16;
-    if (high - low < kMaxTable) {
-        m_firstId = static_cast<int>(low);
-        m_lookup.assign(static_cast<std::size_t>(high - low + 1), -1);
-        for (std::size_t i = 0; i < m_controls.size(); ++i) {
-            m_lookup[static_cast<std::size_t>(m_controls[i].id - low)] = static_cast<int>(i);
-        }
-        return;
-    }
-    for (std::size_t i = 0; i < m_controls.size(); ++i) {
-        m_sparse.emplace_back(m_controls[i].id, static_cast<int>(i));
-    }
-    std::sort(m_sparse.begin(), m_sparse.end());
 }
 
 bool CVexaDlg::HasControl(int id) const { return IndexOf(id) >= 0; }

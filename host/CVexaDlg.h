@@ -192,8 +192,6 @@ private:
     }
     int SparseIndexOf(int id) const;
     [[noreturn]] void ThrowNoControl(int id) const;
-    // Builds the lookup of the controls created.
-    void BuildLookup();
 
     std::shared_ptr<const VexaDialogTemplate> m_template;   // what the controls were made from
     std::vector<CVexaControl> m_controls;   // in template order

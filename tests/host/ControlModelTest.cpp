@@ -176,10 +176,25 @@ TEST_F(ControlModelTest, PagesOfOneTemplateKeepTheirListsApart) {
     EXPECT_EQ(page.Control(21).items, (std::vector<std::string>{"矩形", "T形"}));
     page.SetComboBoxText(21, "T形");
     EXPECT_EQ(page.GetComboBoxIndex(21), 1);
+    // Nor does a page's text, state or picture reach a page made after it.
+    other.SetEditText(50, "650");
+    other.SetWindowTextW(30, "改过的说明文字很长很长");
+    other.EnableWindow(50, true);
+    other.ShowWindow(11, false);
+    other.SetCheckData(30, 1);
+    other.SetPicture(11, "OTHER");
     TestPage third;
     ASSERT_TRUE(third.Create(error)) << error;
     EXPECT_EQ(third.Control(21).items, (std::vector<std::string>{"矩形", "T形"}));
     EXPECT_EQ(third.Control(21).name, "IDC_COMBO_TYPE");
+    EXPECT_EQ(third.GetEditText(50), "500");
+    EXPECT_EQ(third.GetWindowText(30), "直接承受重复荷载的构件(ψ=1.0)");
+    EXPECT_FALSE(third.IsWindowEnabled(50));
+    EXPECT_TRUE(third.IsWindowVisible(11));
+    EXPECT_EQ(third.GetCheckData(30), 0);
+    EXPECT_EQ(third.Control(11).picture, "");
+    EXPECT_EQ(third.ControlOrder(), page.ControlOrder());
+    EXPECT_EQ(third.GetLabelText(72), "直径");   // found through its own lookup table
 }
 
 TEST(DialogTemplate, APageKeepsTheTemplateItWasMadeFromWhenTheFileIsReplaced) {
