@@ -5,6 +5,8 @@
 
 #include <fmt/format.h>
 
+#include "VexaByteScan.h"
+
 namespace {
 // True when `text` is well-formed UTF-8 (no overlong forms, surrogates or values past U+10FFFF).
 bool IsUtf8(std::string_view text) {
@@ -141,11 +143,9 @@ bool VexaReadCsv(std::string_view text, VexaBatchTable& table, std::string& erro
         } else {
             // Up to the next character that ends or quotes a field, at once; text after a
             // closing quote is kept as it stands.
-            std::size_t end = i + 1;
-            while (end < text.size() && text[end] != sep && text[end] != '"' && text[end] != '\r' &&
-                   text[end] != '\n') {
-                ++end;
-            }
+            const std::size_t end = sep == ','
+                                        ? VexaFindAny<',', '"', '\r', '\n'>(text.data(), text.size(), i + 1)
+                                        : VexaFindAny<';', '"', '\r', '\n'>(text.data(), text.size(), i + 1);
             field.append(text.substr(i, end - i));
             i = end - 1;
         }

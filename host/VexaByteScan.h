@@ -25,7 +25,6 @@ constexpr bool VexaWordHasByte(std::uint64_t word, unsigned char byte) {
     return ((v - 0x0101010101010101ULL) & ~v & 0x8080808080808080ULL) != 0;
 }
 
-// The place of the first byte from `from` on in `text` that is one of `Bytes`, or text's size.
 #if defined(__SSE2__)
 // The bits of the bytes of `block` that are one of `Bytes`.
 template <char... Bytes>
@@ -34,6 +33,7 @@ unsigned VexaBlockHits(__m128i block) {
 }
 #endif
 
+// The place of the first byte from `from` on in `text` that is one of `Bytes`, or text's size.
 template <char... Bytes>
 std::size_t VexaFindAny(const char* text, std::size_t size, std::size_t from) {
     static_assert(sizeof...(Bytes) >= 1 && sizeof...(Bytes) <= 4);
