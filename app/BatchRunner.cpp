@@ -77,6 +77,34 @@ std::string ReadingText(const std::string& text) {
     return out;
 }
 
+// The cells of a member's line in the results list, one after another: row number, member,
+// status, messages, the named results in the order of the keys, the summary's result text.
+template <class Cell>
+void ForEachResultCell(const std::vector<std::string>& resultKeys, const VexaBatchRow& r, Cell&& cell) {
+    char number[16];
+    cell(std::string_view(number, static_cast<std::size_t>(std::to_chars(number, number + sizeof number, r.row).ptr - number)));
+    cell(r.member);
+    cell(r.status);
+    cell(r.messages);
+    // The results come in the order of the keys: each is looked for from where the last was.
+    std::size_t next = 0;
+    const std::size_t n = r.results.size();
+    for (const std::string& key : resultKeys) {
+        std::size_t k = 0;
+        while (k < n && r.results[(next + k) % n].first != key) {
+            ++k;
+        }
+        if (k < n) {
+            const std::size_t at = (next + k) % n;
+            cell(r.results[at].second);
+            next = at + 1;
+        } else {
+            cell(std::string_view());
+        }
+    }
+    cell(r.result);
+}
+
 // --- what the table's header names, checked once before the rows run ---
 
 class HeaderDriver : public IVexaDriver {
@@ -236,20 +264,6 @@ bool GetString(std::string_view in, std::size_t& pos, std::string_view& s) {
     return true;
 }
 
-// The cells of a line, length-prefixed one after another.
-std::string EncodeCells(const std::vector<std::string>& cells) {
-    std::size_t size = 0;
-    for (const std::string& cell : cells) {
-        size += sizeof(std::uint32_t) + cell.size();
-    }
-    std::string out;
-    out.reserve(size);
-    for (const std::string& cell : cells) {
-        PutString(out, cell);
-    }
-    return out;
-}
-
 bool DecodeCells(std::string_view encoded, std::vector<std::string>& cells) {
     cells.clear();
     std::size_t pos = 0;
@@ -279,15 +293,6 @@ bool StatusCell(std::string_view encoded, std::string_view& status) {
     return count > 2;
 }
 
-std::string EncodeRecord(std::size_t index, const std::string& cells) {
-    std::string body;
-    PutString(body, std::to_string(index));
-    body += cells;
-    std::string record;
-    PutString(record, body);
-    return record;
-}
-
 // A record's index and cells; false when it is not one.
 bool DecodeRecord(std::string_view body, std::size_t& index, std::string_view& cells) {
     std::size_t pos = 0;
@@ -307,14 +312,32 @@ bool DecodeRecord(std::string_view body, std::size_t& index, std::string_view& c
 struct ResultLine {
     bool reported = false;
     bool calculated = false;
-    std::string cells;   // EncodeCells of its line
+    std::string cells;   // its line's cells, length-prefixed one after another
 };
 
 // The results list goes out in pieces of about this size.
 constexpr std::size_t kCsvPiece = std::size_t{1} << 18;
 
+// The cells of a member's line, length-prefixed, appended to `out`.
+void AppendResultCells(std::string& out, const BatchJob& job, const VexaBatchRow& row) {
+    ForEachResultCell(job.resultKeys, row, [&](std::string_view cell) { PutString(out, cell); });
+}
+
 ResultLine MakeResultLine(const BatchJob& job, const VexaBatchRow& row) {
-    return ResultLine{true, row.status == kCalculated, EncodeCells(VexaBatchResultLine(job.resultKeys, row))};
+    ResultLine line{true, row.status == kCalculated, {}};
+    AppendResultCells(line.cells, job, row);
+    return line;
+}
+
+// A worker's record of a row, appended to `out`: its length, the row's index, the cells.
+void AppendRecord(std::string& out, std::size_t index, const BatchJob& job, const VexaBatchRow& row) {
+    const std::size_t at = out.size();
+    PutString(out, {});   // the length, filled in below
+    char number[24];
+    PutString(out, std::string_view(number, static_cast<std::size_t>(std::to_chars(number, number + sizeof number, index).ptr - number)));
+    AppendResultCells(out, job, row);
+    const auto n = static_cast<std::uint32_t>(out.size() - at - sizeof(std::uint32_t));
+    std::memcpy(out.data() + at, &n, sizeof n);
 }
 
 // --- the workers ---
@@ -331,7 +354,7 @@ struct Worker {
     // Records are small and sent a few rows at a time.
     std::string pending;
     for (std::size_t i = begin; i < end; ++i) {
-        pending += EncodeRecord(i, EncodeCells(VexaBatchResultLine(job.resultKeys, RunRow(job, i))));
+        AppendRecord(pending, i, job, RunRow(job, i));
         if (pending.size() > 16384 || i + 1 == end) {
             if (!VexaWriteAll(fd, pending)) {
                 ::_exit(3);
@@ -542,25 +565,9 @@ std::vector<std::string> VexaBatchResultHeader(const std::vector<std::string>& r
 }
 
 std::vector<std::string> VexaBatchResultLine(const std::vector<std::string>& resultKeys, const VexaBatchRow& r) {
-    std::vector<std::string> line{std::to_string(r.row), r.member, r.status, r.messages};
+    std::vector<std::string> line;
     line.reserve(resultKeys.size() + 5);
-    // The results come in the order of the keys: each is looked for from where the last was.
-    std::size_t next = 0;
-    const std::size_t n = r.results.size();
-    for (const std::string& key : resultKeys) {
-        std::size_t k = 0;
-        while (k < n && r.results[(next + k) % n].first != key) {
-            ++k;
-        }
-        if (k < n) {
-            const std::size_t at = (next + k) % n;
-            line.push_back(r.results[at].second);
-            next = at + 1;
-        } else {
-            line.emplace_back();
-        }
-    }
-    line.push_back(r.result);
+    ForEachResultCell(resultKeys, r, [&](std::string_view cell) { line.emplace_back(cell); });
     return line;
 }
 

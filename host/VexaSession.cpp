@@ -261,7 +261,8 @@ std::string JoinItems(const std::vector<std::string>& items) {
 }  // namespace
 
 bool VexaSession::Find(const std::string& keyOrLabel, VexaControlRef& ref) const {
-    const std::vector<VexaControlRef> found = FindAll(keyOrLabel);
+    std::vector<VexaControlRef> scratch;
+    const std::vector<VexaControlRef>& found = Found(keyOrLabel, scratch);
     if (found.size() != 1) {
         return false;
     }
@@ -270,8 +271,16 @@ bool VexaSession::Find(const std::string& keyOrLabel, VexaControlRef& ref) const
 }
 
 std::vector<VexaControlRef> VexaSession::FindAll(const std::string& keyOrLabel) const {
+    std::vector<VexaControlRef> scratch;
+    const std::vector<VexaControlRef>& found = Found(keyOrLabel, scratch);
+    return &found == &scratch ? std::move(scratch) : found;
+}
+
+const std::vector<VexaControlRef>& VexaSession::Found(const std::string& keyOrLabel,
+                                                      std::vector<VexaControlRef>& scratch) const {
     if (!m_keepFinds) {
-        return FindAllNow(keyOrLabel);
+        scratch = FindAllNow(keyOrLabel);
+        return scratch;
     }
     for (const auto& [name, found] : m_found) {
         if (name == keyOrLabel) {
@@ -280,22 +289,21 @@ std::vector<VexaControlRef> VexaSession::FindAll(const std::string& keyOrLabel) 
     }
     const bool memo = m_memo != nullptr && !m_setting;
     if (memo) {
+        const std::vector<VexaTabPage>& pages = m_dlg.GetPages();
         for (const auto& [name, places] : m_memo->found) {
-            const std::vector<VexaTabPage>& pages = m_dlg.GetPages();
             if (name == keyOrLabel && std::all_of(places.begin(), places.end(), [&](const VexaFindMemo::Place& place) {
                     return place.page < pages.size();
                 })) {
-                std::vector<VexaControlRef> found;
+                std::vector<VexaControlRef>& found = m_found.emplace_back(keyOrLabel, std::vector<VexaControlRef>{}).second;
+                found.reserve(places.size());
                 for (const VexaFindMemo::Place& place : places) {
                     found.push_back({pages[place.page].page, place.id, place.key, place.flagEntry, place.derived});
                 }
-                m_found.emplace_back(keyOrLabel, found);
                 return found;
             }
         }
     }
-    std::vector<VexaControlRef> found = FindAllNow(keyOrLabel);
-    m_found.emplace_back(keyOrLabel, found);
+    const std::vector<VexaControlRef>& found = m_found.emplace_back(keyOrLabel, FindAllNow(keyOrLabel)).second;
     if (memo) {
         std::vector<VexaFindMemo::Place> places;
         const std::vector<VexaTabPage>& pages = m_dlg.GetPages();
@@ -914,7 +922,8 @@ VexaSetResult VexaSession::SetAll(const std::vector<std::pair<std::string, std::
     std::vector<Pending> order;
     std::vector<Pending> values;
     for (std::size_t i = 0; i < sets.size(); ++i) {
-        const std::vector<VexaControlRef> found = FindAll(sets[i].first);
+        std::vector<VexaControlRef> scratch;
+        const std::vector<VexaControlRef>& found = Found(sets[i].first, scratch);
         if (found.size() != 1) {
             if (failed != nullptr) {
                 *failed = i;

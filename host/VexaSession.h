@@ -2,6 +2,7 @@
 // Used by the terminal program and by the tests; knows nothing of a terminal.
 #pragma once
 
+#include <deque>
 #include <functional>
 #include <map>
 #include <string>
@@ -97,6 +98,9 @@ private:
     // Every control answering to a key (at most one) or a label.
     std::vector<VexaControlRef> FindAll(const std::string& keyOrLabel) const;
     std::vector<VexaControlRef> FindAllNow(const std::string& keyOrLabel) const;
+    // The same without a copy: the kept list (until the next setting) when finds are kept,
+    // else `scratch` filled.
+    const std::vector<VexaControlRef>& Found(const std::string& keyOrLabel, std::vector<VexaControlRef>& scratch) const;
     // Set on a control found; `deferrable` tells a refusal that a choice made later may lift
     // (a disabled control, an entry the list does not hold yet).
     VexaSetResult SetRef(const VexaControlRef& ref, const std::string& keyOrLabel, const std::string& value,
@@ -123,8 +127,9 @@ private:
     };
     std::map<const CVexaCaltDlg*, PendingFamily> m_pendingFamily;
     std::map<const CVexaCaltDlg*, std::vector<VexaField>> m_boundFields;
-    // What FindAll found for a name since the last setting (a setting may change labels).
-    mutable std::vector<std::pair<std::string, std::vector<VexaControlRef>>> m_found;
+    // What FindAll found for a name since the last setting (a setting may change labels); a
+    // deque, so that what Found gives stays in place while more names are added.
+    mutable std::deque<std::pair<std::string, std::vector<VexaControlRef>>> m_found;
     bool m_keepFinds = false;
     VexaFindMemo* m_memo = nullptr;
     bool m_setting = false;   // a setting was made through this session (the memo no longer holds)

@@ -75,7 +75,13 @@ char* WriteShortest(char* first, char* last, double value) {
     const double magnitude = std::fabs(value);
     if (magnitude >= 1e-4 && magnitude < 1125899906842624.0) {
         for (int d = 0; d <= 6; ++d) {
-            const double q = std::nearbyint(magnitude * kPow10[d]);
+            const double scaled = magnitude * kPow10[d];
+            if (scaled >= 1125899906842624.0) {
+                break;
+            }
+            // Rounded to the nearest whole number (a tie to even) by adding and taking away
+            // 2^52, exact below 2^50 in the default rounding mode; no call into libm.
+            const double q = (scaled + 4503599627370496.0) - 4503599627370496.0;
             if (q >= 1125899906842624.0) {
                 break;
             }
