@@ -7,16 +7,17 @@
 #include <climits>
 #include <cstdlib>
 #include <mutex>
+#include <ostream>
 #include <stdexcept>
 
 #include "VexaFormat.h"
 #include "VexaSprintf.h"
 
 namespace {
-std::string ShortestDouble(double value) {
-    char buf[64];
-    std::string text(buf, vexa_printf::WriteShortest(buf, buf + sizeof buf, value));
-    return text == "-0" ? "0" : text;
+// The short number form of `value` written into `buf` ("-0" as "0").
+std::string_view ShortestText(char (&buf)[64], double value) {
+    const std::string_view text(buf, static_cast<std::size_t>(vexa_printf::WriteShortest(buf, buf + sizeof buf, value) - buf));
+    return text == "-0" ? std::string_view("0") : text;
 }
 
 bool IsList(VexaCtrlKind kind) {
@@ -39,6 +40,8 @@ IVexaModalDriver* VexaGetModalDriver() { return g_pModalDriver; }
 CVexaDlg::CVexaDlg(int templateId, CVexaDlg* parent) : m_nTemplateId(templateId), m_pParent(parent) {}
 
 CVexaDlg::~CVexaDlg() = default;
+
+std::ostream& operator<<(std::ostream& out, const VexaControlText& t) { return out << t.get(); }
 
 namespace {
 
@@ -64,7 +67,7 @@ std::shared_ptr<const VexaPagePrototype> MakePrototype(std::shared_ptr<const Vex
         c.id = t.id;
         c.name = t.name;
         c.kind = t.kind;
-        c.text = t.text;
+        c.text = VexaControlText::Shared(t.text);
         c.items = VexaItemList(t.items);
         c.enabled = !t.disabled;
         c.visible = !t.hidden;
@@ -219,7 +222,9 @@ void CVexaDlg::GetEditText(int id, double& value) const {
 
 void CVexaDlg::GetEditText(int id, int& value) const { value = std::atoi(Control(id).text.c_str()); }
 
-void CVexaDlg::SetEditText(int id, const std::string& text) {
+void CVexaDlg::SetEditText(int id, const std::string& text) { SetEditText(id, std::string_view(text)); }
+
+void CVexaDlg::SetEditText(int id, std::string_view text) {
     CVexaControl& c = Control(id);
     c.text = text;
     if (IsList(c.kind)) {
@@ -233,19 +238,27 @@ void CVexaDlg::SetEditText(int id, const std::string& text) {
     }
 }
 
-void CVexaDlg::SetEditText(int id, int value) { SetEditText(id, std::to_string(value)); }
+void CVexaDlg::SetEditText(int id, int value) {
+    char buf[16];
+    SetEditText(id, std::string_view(buf, static_cast<std::size_t>(std::to_chars(buf, buf + sizeof buf, value).ptr - buf)));
+}
 
-void CVexaDlg::SetEditText(int id, double value) { SetEditText(id, ShortestDouble(value)); }
+void CVexaDlg::SetEditText(int id, double value) {
+    char buf[64];
+    SetEditText(id, ShortestText(buf, value));
+}
 
 std::string CVexaDlg::GetComboBoxText(int id) const {
     const CVexaControl& c = Control(id);
     if (c.sel >= 0 && c.sel < static_cast<int>(c.items.size())) {
         return c.items[c.sel];
     }
-    return c.kind == VexaCtrlKind::Combo ? c.text : std::string();
+    return c.kind == VexaCtrlKind::Combo ? c.text.get() : std::string();
 }
 
-void CVexaDlg::SetComboBoxText(int id, const std::string& text) {
+void CVexaDlg::SetComboBoxText(int id, const std::string& text) { SetComboBoxText(id, std::string_view(text)); }
+
+void CVexaDlg::SetComboBoxText(int id, std::string_view text) {
     CVexaControl& c = Control(id);
     for (std::size_t i = 0; i < c.items.size(); ++i) {
         if (c.items[i] == text) {
@@ -256,12 +269,18 @@ void CVexaDlg::SetComboBoxText(int id, const std::string& text) {
     }
     // Not an entry: an editable combo takes it as typed text; a drop list selects nothing.
     c.sel = -1;
-    c.text = c.kind == VexaCtrlKind::Combo ? text : std::string();
+    c.text = c.kind == VexaCtrlKind::Combo ? text : std::string_view();
 }
 
-void CVexaDlg::SetComboBoxText(int id, int value) { SetComboBoxText(id, std::to_string(value)); }
+void CVexaDlg::SetComboBoxText(int id, int value) {
+    char buf[16];
+    SetComboBoxText(id, std::string_view(buf, static_cast<std::size_t>(std::to_chars(buf, buf + sizeof buf, value).ptr - buf)));
+}
 
-void CVexaDlg::SetComboBoxText(int id, double value) { SetComboBoxText(id, ShortestDouble(value)); }
+void CVexaDlg::SetComboBoxText(int id, double value) {
+    char buf[64];
+    SetComboBoxText(id, ShortestText(buf, value));
+}
 
 int CVexaDlg::GetComboBoxIndex(int id) const { return Control(id).sel; }
 

@@ -2,6 +2,7 @@
 // template; front ends and tests read and change them and fire the events a user would.
 #pragma once
 
+#include <iosfwd>
 #include <map>
 #include <memory>
 #include <span>
@@ -39,11 +40,58 @@ private:
     std::vector<std::string> m_own;
 };
 
+// A control's text: its template's, shared by every page made from it (the page keeps its
+// template, so it outlives the control), until the page gives the control a text of its own.
+class VexaControlText {
+public:
+    VexaControlText() = default;
+    VexaControlText(std::string text) : m_own(std::move(text)) {}
+    VexaControlText(const char* text) : m_own(text) {}
+    static VexaControlText Shared(const std::string& text) {
+        VexaControlText t;
+        t.m_shared = &text;
+        return t;
+    }
+    VexaControlText& operator=(const std::string& text) {
+        m_own = text;
+        m_shared = nullptr;
+        return *this;
+    }
+    VexaControlText& operator=(std::string&& text) {
+        m_own = std::move(text);
+        m_shared = nullptr;
+        return *this;
+    }
+    VexaControlText& operator=(std::string_view text) {
+        m_own.assign(text);
+        m_shared = nullptr;
+        return *this;
+    }
+    VexaControlText& operator=(const char* text) { return *this = std::string_view(text); }
+    const std::string& get() const { return m_shared != nullptr ? *m_shared : m_own; }
+    operator const std::string&() const { return get(); }
+    operator std::string_view() const { return get(); }
+    const char* c_str() const { return get().c_str(); }
+    const char* data() const { return get().data(); }
+    std::size_t size() const { return get().size(); }
+    bool empty() const { return get().empty(); }
+    void clear() { *this = std::string_view(); }
+    friend bool operator==(const VexaControlText& a, std::string_view b) { return std::string_view(a.get()) == b; }
+    friend bool operator==(const VexaControlText& a, const std::string& b) { return a.get() == b; }
+    friend bool operator==(const VexaControlText& a, const char* b) { return std::string_view(a.get()) == b; }
+    friend std::string operator+(const VexaControlText& a, std::string_view b) { return std::string(a.get()).append(b); }
+    friend std::ostream& operator<<(std::ostream& out, const VexaControlText& t);
+
+private:
+    const std::string* m_shared = nullptr;
+    std::string m_own;
+};
+
 struct CVexaControl {
     int id = 0;
     std::string_view name;            // the template's (the page keeps its template)
     VexaCtrlKind kind = VexaCtrlKind::Static;
-    std::string text;                 // edit/combo text, caption of static/check/radio/button/group
+    VexaControlText text;             // edit/combo text, caption of static/check/radio/button/group
     VexaItemList items;               // list entries (drop list, combo, list box)
     int sel = -1;                     // selected entry, -1 none
     bool checked = false;             // check box, radio button
@@ -148,10 +196,14 @@ public:
     void GetEditText(int id, double& value) const;   // the number the text starts with, 0 if none
     void GetEditText(int id, int& value) const;
     void SetEditText(int id, const std::string& text);
+    void SetEditText(int id, std::string_view text);
+    void SetEditText(int id, const char* text) { SetEditText(id, std::string_view(text)); }
     void SetEditText(int id, int value);
     void SetEditText(int id, double value);          // short number form (ftos)
     std::string GetComboBoxText(int id) const;        // selected entry, or the typed text
     void SetComboBoxText(int id, const std::string& text);  // selects the entry, else types it
+    void SetComboBoxText(int id, std::string_view text);
+    void SetComboBoxText(int id, const char* text) { SetComboBoxText(id, std::string_view(text)); }
     void SetComboBoxText(int id, int value);
     void SetComboBoxText(int id, double value);
     int GetComboBoxIndex(int id) const;

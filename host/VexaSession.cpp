@@ -13,6 +13,7 @@
 
 #include "CLoadDataTable.h"
 #include "CVexaParam.h"
+#include "VexaSprintf.h"
 
 namespace {
 // A label or key as typed, without: trailing ":", "：", spaces and tabs, leading spaces and tabs.
@@ -63,6 +64,9 @@ bool IsInputKind(VexaCtrlKind kind) {
 bool ParseNumber(const std::string& text, double& value) {
     if (text.empty()) {
         return false;
+    }
+    if (vexa_printf::ReadPlainDecimal(text, value)) {   // the value strtod gives, read directly
+        return true;
     }
     char* end = nullptr;
     value = std::strtod(text.c_str(), &end);

@@ -67,7 +67,46 @@ char* WriteFixed(char* first, char* last, double value, int precision) {
     return r.ec == std::errc() ? r.ptr : nullptr;
 }
 
+namespace {
+
+char* WriteShortestNow(char* first, char* last, double value);
+
+// The texts last written, by the value's bits: a page writes the same values again and again
+// (every member of a batch opens with the stored ones). A slot holds a text of up to 23 bytes.
+struct ShortestMemo {
+    struct Slot {
+        std::uint64_t bits = 0;
+        std::uint8_t size = 0;   // 0: empty (no value's text is empty)
+        char text[23];
+    };
+    Slot slots[256];
+};
+
+thread_local ShortestMemo t_shortest;
+
+}  // namespace
+
 char* WriteShortest(char* first, char* last, double value) {
+    const auto bits = std::bit_cast<std::uint64_t>(value);
+    ShortestMemo::Slot& slot = t_shortest.slots[(bits * 0x9E3779B97F4A7C15ull) >> 56];
+    if (slot.size != 0 && slot.bits == bits) {
+        if (slot.size > last - first) {
+            return nullptr;
+        }
+        return std::copy(slot.text, slot.text + slot.size, first);
+    }
+    char* end = WriteShortestNow(first, last, value);
+    if (end != nullptr && end - first <= static_cast<std::ptrdiff_t>(sizeof slot.text)) {
+        slot.bits = bits;
+        slot.size = static_cast<std::uint8_t>(end - first);
+        std::copy(first, end, slot.text);
+    }
+    return end;
+}
+
+namespace {
+
+char* WriteShortestNow(char* first, char* last, double value) {
     // Most numbers of a calculation have a few decimals: q / 10^d read back as the value gives
     // the fewest decimals d, unique while q < 2^50 (the value's spacing is then below a quarter
     // of 10^-d). It is what std::to_chars writes unless its scientific form is shorter.
@@ -124,6 +163,8 @@ char* WriteShortest(char* first, char* last, double value) {
     const auto r = std::to_chars(first, last, value);
     return r.ec == std::errc() ? r.ptr : nullptr;
 }
+
+}  // namespace
 
 bool ReadPlainDecimal(std::string_view text, double& value) {
     // The digits as a whole number below 10^15 (exact in a double) divided once by a power of

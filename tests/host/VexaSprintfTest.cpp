@@ -124,6 +124,19 @@ TEST(VexaSprintfTest, ShortestTextIsWhatToCharsWrites) {
         }
         expectToChars(v);
     }
+    // Written again, from what was written last, also after other values took the place:
+    // the same text, and nothing where it does not fit.
+    for (int pass = 0; pass < 3; ++pass) {
+        for (int i = 0; i < 2000; ++i) {
+            expectToChars(i * 0.37 - 300);
+            expectToChars(std::ldexp(1.0 + i, -i % 40));
+        }
+    }
+    expectToChars(368.8);
+    char small[5];
+    EXPECT_EQ(vexa_printf::WriteShortest(small, small + sizeof small, 368.8), small + 5);
+    EXPECT_EQ(vexa_printf::WriteShortest(small, small + 4, 368.8), nullptr);
+    EXPECT_EQ(vexa_printf::WriteShortest(small, small + 4, 0.123456), nullptr);
 }
 
 TEST(VexaSprintfTest, PlainDecimalsReadAsFromCharsReadsThem) {
