@@ -75,7 +75,7 @@ std::shared_ptr<const VexaPagePrototype> MakePrototype(std::shared_ptr<const Vex
         c.multiLine = t.multiLine;
         c.label = t.label;
         c.group = t.group;
-        c.picture = t.picture;
+        c.picture = VexaControlText::Shared(t.picture);
         c.x = t.x;
         c.y = t.y;
         c.cx = t.cx;
@@ -220,7 +220,19 @@ void CVexaDlg::GetEditText(int id, double& value) const {
     }
 }
 
-void CVexaDlg::GetEditText(int id, int& value) const { value = std::atoi(Control(id).text.c_str()); }
+void CVexaDlg::GetEditText(int id, int& value) const {
+    // Digits alone (a sign "-" before them) are read directly; anything else as atoi reads it.
+    const std::string& text = Control(id).text;
+    const char* first = text.data();
+    const char* last = first + text.size();
+    if (text.size() <= 9) {   // no int overflows
+        const auto r = std::from_chars(first, last, value);
+        if (r.ec == std::errc() && r.ptr == last) {
+            return;
+        }
+    }
+    value = std::atoi(text.c_str());
+}
 
 void CVexaDlg::SetEditText(int id, const std::string& text) { SetEditText(id, std::string_view(text)); }
 

@@ -47,6 +47,23 @@ public:
     VexaControlText() = default;
     VexaControlText(std::string text) : m_own(std::move(text)) {}
     VexaControlText(const char* text) : m_own(text) {}
+    // A shared text is copied as the pointer alone.
+    VexaControlText(const VexaControlText& other) : m_shared(other.m_shared) {
+        if (m_shared == nullptr) {
+            m_own = other.m_own;
+        }
+    }
+    VexaControlText(VexaControlText&&) noexcept = default;
+    VexaControlText& operator=(const VexaControlText& other) {
+        if (this != &other) {
+            m_shared = other.m_shared;
+            if (m_shared == nullptr) {
+                m_own = other.m_own;
+            }
+        }
+        return *this;
+    }
+    VexaControlText& operator=(VexaControlText&&) noexcept = default;
     static VexaControlText Shared(const std::string& text) {
         VexaControlText t;
         t.m_shared = &text;
@@ -101,7 +118,7 @@ struct CVexaControl {
     bool multiLine = false;
     int label = 0;                    // id of the labelling static
     int group = 0;                    // radio group
-    std::string picture;              // picture control: picture name
+    VexaControlText picture;          // picture control: picture name
     std::vector<std::vector<std::string>> rows;  // list control: rows of cells
     int x = 0, y = 0, cx = 0, cy = 0;
 };

@@ -19,16 +19,14 @@ std::string TrimmedFixed(double value, int decimals) {
         return VexaSprintf("%f", value);
     }
     char buffer[400];
-    std::string text(buffer, vexa_printf::WriteFixed(buffer, buffer + sizeof buffer, value, decimals));
-    const auto point = text.find('.');
-    if (point != std::string::npos) {
+    const std::string_view written(buffer, static_cast<std::size_t>(
+                                               vexa_printf::WriteFixed(buffer, buffer + sizeof buffer, value, decimals) - buffer));
+    std::string_view text = written;
+    if (const auto point = text.find('.'); point != std::string_view::npos) {
         const auto last = text.find_last_not_of('0');
-        text.erase(last == point ? point : last + 1);
+        text = text.substr(0, last == point ? point : last + 1);
     }
-    if (text == "-0") {
-        text = "0";
-    }
-    return text;
+    return text == "-0" ? std::string("0") : std::string(text);
 }
 
 std::string& HelpRequest() {

@@ -35,7 +35,10 @@ const VexaResourceFile* VexaFindResource(const VexaResourceSet* set, std::string
         return nullptr;
     }
     for (std::size_t i = 0; i < set->count; ++i) {
-        if (set->files[i].data != nullptr && set->files[i].path != nullptr && path == set->files[i].path) {
+        // Compared where they first differ, without measuring every path first.
+        const char* name = set->files[i].path;
+        if (set->files[i].data != nullptr && name != nullptr && std::strncmp(name, path.data(), path.size()) == 0 &&
+            name[path.size()] == '\0') {
             return &set->files[i];
         }
     }

@@ -250,14 +250,30 @@ TEST(DialogTemplate, AFixedSetsTemplateIsReadOnceAndAnotherFileInItsPlaceIsReadA
     CVexaInsTance::SetResourceHandle(saved);
 }
 
-TEST_F(ControlModelTest, AnEditReadsAsANumberAsAtofReadsIt) {
+TEST_F(ControlModelTest, AnEditReadsAsANumberAsAtofAndAtoiReadIt) {
     for (const char* text : {"250", "-0.5", "1e3", "3.", ".25", "  12", "+5", "12abc", "0x10", "1e400", "-1e-400",
                              "", "abc", "2.5e", "1,5", "0.1000000000000000055511151231257827"}) {
         page.SetEditText(11, std::string(text));
         double value = -99;
         page.GetEditText(11, value);
         EXPECT_EQ(value, std::atof(text)) << text;
+        int whole = -99;
+        page.GetEditText(11, whole);
+        EXPECT_EQ(whole, std::atoi(text)) << text;
     }
+    for (const char* text : {"-", "-7", "007", "123456789", "-12345678", "2147483647", "12 ", "\t3"}) {
+        page.SetEditText(11, std::string(text));
+        int whole = -99;
+        page.GetEditText(11, whole);
+        EXPECT_EQ(whole, std::atoi(text)) << text;
+    }
+    // Numbers written by the page: the short form, "-0" as "0".
+    page.SetEditText(11, 25);
+    EXPECT_EQ(page.GetEditText(11), "25");
+    page.SetComboBoxText(60, -0.0);
+    EXPECT_EQ(page.GetComboBoxText(60), "0");
+    page.SetComboBoxText(60, 3);
+    EXPECT_EQ(page.GetComboBoxText(60), "3");
 }
 
 TEST_F(ControlModelTest, AccessorsKeepValues) {
