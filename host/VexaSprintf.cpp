@@ -170,33 +170,32 @@ bool ReadPlainDecimal(std::string_view text, double& value) {
     // The digits as a whole number below 10^15 (exact in a double) divided once by a power of
     // ten (exact up to 10^22): one correctly rounded operation, the nearest double to the text.
     static constexpr double kPow10[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    std::size_t i = 0;
-    const bool negative = !text.empty() && text[0] == '-';
+    const char* p = text.data();
+    const char* const end = p + text.size();
+    const bool negative = p != end && *p == '-';
     if (negative) {
-        ++i;
+        ++p;
     }
-    std::uint64_t digits = 0;
-    int count = 0, decimals = -1;   // -1: no point yet
-    for (; i < text.size(); ++i) {
-        const char ch = text[i];
-        if (ch >= '0' && ch <= '9') {
-            digits = digits * 10 + static_cast<std::uint64_t>(ch - '0');
-            if (++count > 15) {
-                return false;
-            }
-            if (decimals >= 0) {
-                ++decimals;
-            }
-        } else if (ch == '.' && decimals < 0 && count > 0) {
-            decimals = 0;
+    const char* const first = p;
+    const char* point = nullptr;
+    std::uint64_t digits = 0;   // wraps past 19 digits: refused below
+    for (; p != end; ++p) {
+        const auto digit = static_cast<unsigned>(static_cast<unsigned char>(*p) - '0');
+        if (digit < 10) {
+            digits = digits * 10 + digit;
+        } else if (*p == '.' && point == nullptr) {
+            point = p;
         } else {
             return false;
         }
     }
-    if (count == 0 || decimals == 0) {
+    // Digits before the point and after it, at most 15 in all.
+    const auto count = (end - first) - (point != nullptr ? 1 : 0);
+    if (count == 0 || count > 15 || point == first || (point != nullptr && point + 1 == end)) {
         return false;
     }
-    const double magnitude = static_cast<double>(digits) / kPow10[decimals < 0 ? 0 : decimals];
+    const auto decimals = point != nullptr ? end - point - 1 : 0;
+    const double magnitude = static_cast<double>(digits) / kPow10[decimals];
     value = negative ? -magnitude : magnitude;
     return true;
 }

@@ -168,7 +168,7 @@ TEST(VexaSprintfTest, PlainDecimalsReadAsFromCharsReadsThem) {
     // Anything else is left to the full reading.
     double v = 0;
     for (const char* text : {"", "-", ".", ".5", "1.", "+1", " 1", "1e3", "1.2.3", "12a", "9999999999999999",
-                             "0.000000000000001"}) {
+                             "0.000000000000001", "-.5", "--1", "1-", "1.-2", "99999999999999999999"}) {
         EXPECT_FALSE(vexa_printf::ReadPlainDecimal(text, v)) << text;
     }
 }
