@@ -19,6 +19,23 @@ class VexaItemList {
 public:
     VexaItemList() = default;
     explicit VexaItemList(const std::vector<std::string>& shared) : m_shared(&shared) {}
+    // Shared entries are copied as the pointer alone.
+    VexaItemList(const VexaItemList& other) : m_shared(other.m_shared) {
+        if (m_shared == nullptr) {
+            m_own = other.m_own;
+        }
+    }
+    VexaItemList(VexaItemList&&) noexcept = default;
+    VexaItemList& operator=(const VexaItemList& other) {
+        if (this != &other) {
+            m_shared = other.m_shared;
+            if (m_shared == nullptr) {
+                m_own = other.m_own;
+            }
+        }
+        return *this;
+    }
+    VexaItemList& operator=(VexaItemList&&) noexcept = default;
     VexaItemList& operator=(std::vector<std::string> items) {
         m_own = std::move(items);
         m_shared = nullptr;

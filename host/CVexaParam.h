@@ -17,6 +17,7 @@ using VexaFieldPtr = std::variant<double*, int*, std::string*, std::vector<int>*
 // the member name) and where its value lives.
 struct VexaField {
     VexaField(const char* literal, VexaFieldPtr p) : key(literal), ptr(p) {}
+    VexaField(std::string_view literal, VexaFieldPtr p) : key(literal), ptr(p) {}   // a literal's view
     VexaField(std::string made, VexaFieldPtr p)   // a key made at run time: kept with the field
         : owned(std::make_shared<const std::string>(std::move(made))), key(*owned), ptr(p) {}
 
@@ -28,7 +29,7 @@ struct VexaField {
 // One row of a class's persisted-field table: key literal and member.
 template <class T>
 struct VexaFieldDef {
-    const char* key;
+    std::string_view key;   // a literal: its length known when the table is made
     std::variant<double T::*, int T::*, std::string T::*, std::vector<int> T::*> member;
 };
 

@@ -925,6 +925,8 @@ VexaSetResult VexaSession::SetAll(const std::vector<std::pair<std::string, std::
     };
     std::vector<Pending> order;
     std::vector<Pending> values;
+    order.reserve(sets.size());
+    values.reserve(sets.size());
     for (std::size_t i = 0; i < sets.size(); ++i) {
         std::vector<VexaControlRef> scratch;
         const std::vector<VexaControlRef>& found = Found(sets[i].first, scratch);
@@ -935,11 +937,20 @@ VexaSetResult VexaSession::SetAll(const std::vector<std::pair<std::string, std::
             return Set(sets[i].first, sets[i].second);  // the same message as one Set gives
         }
         Pending p{i, found.front(), false, {}, {}};
-        (IsChoice(*p.ref.page, p.ref) ? order : values).push_back(p);
+        (IsChoice(*p.ref.page, p.ref) ? order : values).push_back(std::move(p));
     }
     // A section family chooses the table the row is taken from: it goes before the rows.
-    std::stable_partition(values.begin(), values.end(), [](const Pending& p) { return IsSectionFamily(*p.ref.page, p.ref); });
-    order.insert(order.end(), values.begin(), values.end());
+    for (Pending& p : values) {
+        if (IsSectionFamily(*p.ref.page, p.ref)) {
+            order.push_back(std::move(p));
+            p.index = sets.size();   // taken
+        }
+    }
+    for (Pending& p : values) {
+        if (p.index != sets.size()) {
+            order.push_back(std::move(p));
+        }
+    }
 
     // Only the last setting of a control counts: is there one after `p` (taken, if `taken`)?
     auto later = [&](const Pending& p, bool taken) {
