@@ -13,10 +13,11 @@ namespace vexa_printf {
 char* WriteFixed(char* first, char* last, double value, int precision) {
     // Below 2^53, with at most 18 decimals and below 10^19 once scaled, the value times
     // 10^precision is rounded exactly in integers: value = m / 2^shift with m < 2^53.
-    std::uint64_t scale = 1;
-    for (int i = 0; i < precision && i < 19; ++i) {
-        scale *= 10;
-    }
+    static constexpr std::uint64_t kScale[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000,
+                                               10000000000, 100000000000, 1000000000000, 10000000000000,
+                                               100000000000000, 1000000000000000, 10000000000000000,
+                                               100000000000000000, 1000000000000000000};
+    const std::uint64_t scale = precision >= 0 && precision <= 18 ? kScale[precision] : 1;
     if (precision >= 0 && precision <= 18 && std::fabs(value) < 9007199254740992.0 &&
         std::fabs(value) * static_cast<double>(scale) < 1e19) {
         const auto bits = std::bit_cast<std::uint64_t>(value);
