@@ -240,13 +240,9 @@ void CVexaDlg::SetEditText(int id, std::string_view text) {
     CVexaControl& c = Control(id);
     c.text = text;
     if (IsList(c.kind)) {
-        c.sel = -1;
-        for (std::size_t i = 0; i < c.items.size(); ++i) {
-            if (c.items[i] == text) {
-                c.sel = static_cast<int>(i);
-                break;
-            }
-        }
+        const std::vector<std::string>& items = c.items;
+        const auto it = std::find(items.begin(), items.end(), text);
+        c.sel = it == items.end() ? -1 : static_cast<int>(it - items.begin());
     }
 }
 
@@ -272,12 +268,11 @@ void CVexaDlg::SetComboBoxText(int id, const std::string& text) { SetComboBoxTex
 
 void CVexaDlg::SetComboBoxText(int id, std::string_view text) {
     CVexaControl& c = Control(id);
-    for (std::size_t i = 0; i < c.items.size(); ++i) {
-        if (c.items[i] == text) {
-            c.sel = static_cast<int>(i);
-            c.text = text;
-            return;
-        }
+    const std::vector<std::string>& items = c.items;
+    if (const auto it = std::find(items.begin(), items.end(), text); it != items.end()) {
+        c.sel = static_cast<int>(it - items.begin());
+        c.text = text;
+        return;
     }
     // Not an entry: an editable combo takes it as typed text; a drop list selects nothing.
     c.sel = -1;

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <limits>
 #include <map>
+#include <unordered_map>
+#include <mutex>
 #include <string_view>
 #include <utility>
 
@@ -30,10 +32,9 @@ const VexaCtrlKind kKinds[] = {VexaCtrlKind::Edit,    VexaCtrlKind::DropList, Ve
                                VexaCtrlKind::Button,  VexaCtrlKind::Group};
 }  // namespace
 
-const VexaResourceFile* VexaFindResource(const VexaResourceSet* set, std::string_view path) {
-    if (set == nullptr) {
-        return nullptr;
-    }
+namespace {
+
+const VexaResourceFile* ScanResources(const VexaResourceSet* set, std::string_view path) {
     for (std::size_t i = 0; i < set->count; ++i) {
         // Compared where they first differ, without measuring every path first.
         const char* name = set->files[i].path;
@@ -43,6 +44,36 @@ const VexaResourceFile* VexaFindResource(const VexaResourceSet* set, std::string
         }
     }
     return nullptr;
+}
+
+// The files of a fixed set by their paths, made once for each set (the first of equal paths,
+// as a scan finds it).
+const VexaResourceFile* IndexedResource(const VexaResourceSet* set, std::string_view path) {
+    using Index = std::unordered_map<std::string_view, const VexaResourceFile*>;
+    static std::mutex mutex;
+    static std::map<const VexaResourceSet*, Index> indexes;
+    const std::lock_guard lock(mutex);
+    auto it = indexes.find(set);
+    if (it == indexes.end()) {
+        Index index;
+        for (std::size_t i = 0; i < set->count; ++i) {
+            if (set->files[i].data != nullptr && set->files[i].path != nullptr) {
+                index.emplace(set->files[i].path, &set->files[i]);
+            }
+        }
+        it = indexes.emplace(set, std::move(index)).first;
+    }
+    const auto found = it->second.find(path);
+    return found == it->second.end() ? nullptr : found->second;
+}
+
+}  // namespace
+
+const VexaResourceFile* VexaFindResource(const VexaResourceSet* set, std::string_view path) {
+    if (set == nullptr) {
+        return nullptr;
+    }
+    return set->fixed ? IndexedResource(set, path) : ScanResources(set, path);
 }
 
 void VexaChainAdd(HINSTANCE instance) {
