@@ -210,14 +210,18 @@ void CVexaDlg::GetEditText(int id, std::string& text) const { text = Control(id)
 void CVexaDlg::GetEditText(int id, double& value) const {
     // A text that is one number throughout is read directly (the same value strtod gives);
     // anything else as atof reads it: spaces, a sign "+", a number followed by other text.
-    const std::string& text = Control(id).text;
-    if (vexa_printf::ReadPlainDecimal(text, value)) {
+    const VexaControlText& held = Control(id).text;
+    if (held.KeptNumber(value)) {
         return;
     }
-    const auto r = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (r.ec != std::errc() || r.ptr != text.data() + text.size()) {
-        value = std::atof(text.c_str());
+    const std::string& text = held;
+    if (!vexa_printf::ReadPlainDecimal(text, value)) {
+        const auto r = std::from_chars(text.data(), text.data() + text.size(), value);
+        if (r.ec != std::errc() || r.ptr != text.data() + text.size()) {
+            value = std::atof(text.c_str());
+        }
     }
+    held.KeepNumber(value);
 }
 
 void CVexaDlg::GetEditText(int id, int& value) const {

@@ -65,7 +65,8 @@ public:
     VexaControlText(std::string text) : m_own(std::move(text)) {}
     VexaControlText(const char* text) : m_own(text) {}
     // A shared text is copied as the pointer alone.
-    VexaControlText(const VexaControlText& other) : m_shared(other.m_shared) {
+    VexaControlText(const VexaControlText& other)
+        : m_shared(other.m_shared), m_number(other.m_number), m_numberKept(other.m_numberKept) {
         if (m_shared == nullptr) {
             m_own = other.m_own;
         }
@@ -77,6 +78,8 @@ public:
             if (m_shared == nullptr) {
                 m_own = other.m_own;
             }
+            m_number = other.m_number;
+            m_numberKept = other.m_numberKept;
         }
         return *this;
     }
@@ -89,16 +92,19 @@ public:
     VexaControlText& operator=(const std::string& text) {
         m_own = text;
         m_shared = nullptr;
+        m_numberKept = false;
         return *this;
     }
     VexaControlText& operator=(std::string&& text) {
         m_own = std::move(text);
         m_shared = nullptr;
+        m_numberKept = false;
         return *this;
     }
     VexaControlText& operator=(std::string_view text) {
         m_own.assign(text);
         m_shared = nullptr;
+        m_numberKept = false;
         return *this;
     }
     VexaControlText& operator=(const char* text) { return *this = std::string_view(text); }
@@ -116,9 +122,21 @@ public:
     friend std::string operator+(const VexaControlText& a, std::string_view b) { return std::string(a.get()).append(b); }
     friend std::ostream& operator<<(std::ostream& out, const VexaControlText& t);
 
+    // The number the text was read as (an edit's value), kept until the text changes.
+    bool KeptNumber(double& value) const {
+        value = m_number;
+        return m_numberKept;
+    }
+    void KeepNumber(double value) const {
+        m_number = value;
+        m_numberKept = true;
+    }
+
 private:
     const std::string* m_shared = nullptr;
     std::string m_own;
+    mutable double m_number = 0;
+    mutable bool m_numberKept = false;
 };
 
 struct CVexaControl {

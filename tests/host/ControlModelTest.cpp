@@ -267,6 +267,23 @@ TEST_F(ControlModelTest, AnEditReadsAsANumberAsAtofAndAtoiReadIt) {
         page.GetEditText(11, whole);
         EXPECT_EQ(whole, std::atoi(text)) << text;
     }
+    // Read again after every change of the text, whichever way it changed.
+    double value = 0;
+    page.SetEditText(11, "250");
+    page.GetEditText(11, value);
+    EXPECT_EQ(value, 250);
+    page.SetEditText(11, 0.00001);
+    page.GetEditText(11, value);
+    EXPECT_EQ(value, 0.00001);
+    page.SetComboBoxText(60, "0.85");
+    page.GetEditText(60, value);
+    EXPECT_EQ(value, 0.85);
+    page.SetComboBoxIndex(60, 0);
+    page.GetEditText(60, value);
+    EXPECT_EQ(value, 0);   // "带肋钢筋" reads as atof reads it
+    page.SetComboBoxText(60, 1.5);
+    page.GetEditText(60, value);
+    EXPECT_EQ(value, 1.5);
     // Numbers written by the page: the short form, "-0" as "0".
     page.SetEditText(11, 25);
     EXPECT_EQ(page.GetEditText(11), "25");
