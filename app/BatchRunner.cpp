@@ -48,12 +48,17 @@ std::string Lower(std::string s) {
     return s;
 }
 
+bool IsSpace(char ch) { return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n'; }
+
+// Without spaces, tabs and line ends at either end.
 std::string_view TrimView(std::string_view s) {
-    const std::size_t start = s.find_first_not_of(" \t\r\n");
-    if (start == std::string_view::npos) {
-        return {};
+    while (!s.empty() && IsSpace(s.front())) {
+        s.remove_prefix(1);
     }
-    return s.substr(start, s.find_last_not_of(" \t\r\n") - start + 1);
+    while (!s.empty() && IsSpace(s.back())) {
+        s.remove_suffix(1);
+    }
+    return s;
 }
 
 // The summary's result text as reading text: mark-up removed, one line per line, no indents.

@@ -113,7 +113,11 @@ char* WriteShortestNow(char* first, char* last, double value) {
     // of 10^-d). It is what std::to_chars writes unless its scientific form is shorter.
     static constexpr double kPow10[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
     const double magnitude = std::fabs(value);
-    if (magnitude >= 1e-4 && magnitude < 1125899906842624.0) {
+    // A value that is not q / 10^6 has more decimals (a result, mostly): std::to_chars at once.
+    const double scaled6 = magnitude * 1e6;
+    const bool fewDecimals = scaled6 < 1125899906842624.0 &&
+                             ((scaled6 + 4503599627370496.0) - 4503599627370496.0) / 1e6 == magnitude;
+    if (fewDecimals && magnitude >= 1e-4 && magnitude < 1125899906842624.0) {
         for (int d = 0; d <= 6; ++d) {
             const double scaled = magnitude * kPow10[d];
             if (scaled >= 1125899906842624.0) {
