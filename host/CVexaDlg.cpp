@@ -20,6 +20,18 @@ std::string_view ShortestText(char (&buf)[64], double value) {
     return text == "-0" ? std::string_view("0") : text;
 }
 
+// The entry of `items` that is `text`, -1 when none is: most entries differ from it in their
+// length or their first byte, told without a call.
+int EntryIndex(const std::vector<std::string>& items, std::string_view text) {
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const std::string& item = items[i];
+        if (item.size() == text.size() && (text.empty() || (item[0] == text[0] && std::string_view(item) == text))) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
 bool IsList(VexaCtrlKind kind) {
     return kind == VexaCtrlKind::DropList || kind == VexaCtrlKind::Combo || kind == VexaCtrlKind::ListBox;
 }
@@ -244,9 +256,7 @@ void CVexaDlg::SetEditText(int id, std::string_view text) {
     CVexaControl& c = Control(id);
     c.text = text;
     if (IsList(c.kind)) {
-        const std::vector<std::string>& items = c.items;
-        const auto it = std::find(items.begin(), items.end(), text);
-        c.sel = it == items.end() ? -1 : static_cast<int>(it - items.begin());
+        c.sel = EntryIndex(c.items, text);
     }
 }
 
@@ -272,9 +282,8 @@ void CVexaDlg::SetComboBoxText(int id, const std::string& text) { SetComboBoxTex
 
 void CVexaDlg::SetComboBoxText(int id, std::string_view text) {
     CVexaControl& c = Control(id);
-    const std::vector<std::string>& items = c.items;
-    if (const auto it = std::find(items.begin(), items.end(), text); it != items.end()) {
-        c.sel = static_cast<int>(it - items.begin());
+    if (const int index = EntryIndex(c.items, text); index >= 0) {
+        c.sel = index;
         c.text = text;
         return;
     }
