@@ -90,8 +90,8 @@ void CVexaCaltDlg::RunPageCalculation() {
 int CVexaCaltDlg::VerifyData(int bShow) { return m_pTabDlg ? m_pTabDlg->VerifyData(bShow) : 0; }
 
 int CVexaCaltDlg::ValidateEditValue(int id, double& value, double upper, double lower, int) {
-    GetEditText(id, value);
     const CVexaControl& c = Control(id);
+    ReadNumber(c, value);
     if (!c.enabled || !c.visible) {
         return 1;
     }

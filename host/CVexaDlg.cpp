@@ -219,10 +219,12 @@ std::string CVexaDlg::GetEditText(int id) const { return Control(id).text; }
 
 void CVexaDlg::GetEditText(int id, std::string& text) const { text = Control(id).text; }
 
-void CVexaDlg::GetEditText(int id, double& value) const {
+void CVexaDlg::GetEditText(int id, double& value) const { ReadNumber(Control(id), value); }
+
+void CVexaDlg::ReadNumber(const CVexaControl& c, double& value) {
     // A text that is one number throughout is read directly (the same value strtod gives);
     // anything else as atof reads it: spaces, a sign "+", a number followed by other text.
-    const VexaControlText& held = Control(id).text;
+    const VexaControlText& held = c.text;
     if (held.KeptNumber(value)) {
         return;
     }

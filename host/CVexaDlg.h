@@ -281,6 +281,8 @@ public:
 protected:
     // The page's message map (one explicit table per page class).
     virtual std::span<const VexaMsgMapEntry> GetMessageMap() const { return {}; }
+    // The number a control's text reads as (GetEditText).
+    static void ReadNumber(const CVexaControl& c, double& value);
 
     int m_nTemplateId;
     CVexaDlg* m_pParent;

@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 namespace vexa_printf {
 
@@ -212,9 +213,12 @@ bool Format(std::string_view format, const Arg* args, std::size_t count, std::st
     std::size_t start = 0;  // the first character not written yet
     const std::size_t n = format.size();
     for (std::size_t i = 0; i < n; ++i) {
-        if (format[i] != '%') {
-            continue;
+        // The next '%' found by memchr: the text between is long (Chinese), the '%' few.
+        const void* percent = std::memchr(format.data() + i, '%', n - i);
+        if (percent == nullptr) {
+            break;
         }
+        i = static_cast<std::size_t>(static_cast<const char*>(percent) - format.data());
         out.append(format.data() + start, i - start);
         std::size_t j = i + 1;
         if (j < n && format[j] == '%') {
