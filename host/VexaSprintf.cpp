@@ -95,6 +95,10 @@ char* WriteShortest(char* first, char* last, double value) {
         if (slot.size > last - first) {
             return nullptr;
         }
+        if (last - first >= static_cast<std::ptrdiff_t>(sizeof slot.text)) {   // the whole slot: a fixed copy
+            std::memcpy(first, slot.text, sizeof slot.text);
+            return first + slot.size;
+        }
         return std::copy(slot.text, slot.text + slot.size, first);
     }
     char* end = WriteShortestNow(first, last, value);
