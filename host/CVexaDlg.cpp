@@ -14,6 +14,11 @@
 #include "VexaSprintf.h"
 
 namespace {
+// `value` in decimal, written into `buf`.
+std::string_view IntText(char (&buf)[16], int value) {
+    return std::string_view(buf, static_cast<std::size_t>(std::to_chars(buf, buf + sizeof buf, value).ptr - buf));
+}
+
 // The short number form of `value` written into `buf` ("-0" as "0").
 std::string_view ShortestText(char (&buf)[64], double value) {
     const std::string_view text(buf, static_cast<std::size_t>(vexa_printf::WriteShortest(buf, buf + sizeof buf, value) - buf));
@@ -264,7 +269,7 @@ void CVexaDlg::SetEditText(int id, std::string_view text) {
 
 void CVexaDlg::SetEditText(int id, int value) {
     char buf[16];
-    SetEditText(id, std::string_view(buf, static_cast<std::size_t>(std::to_chars(buf, buf + sizeof buf, value).ptr - buf)));
+    SetEditText(id, IntText(buf, value));
 }
 
 void CVexaDlg::SetEditText(int id, double value) {
@@ -296,7 +301,7 @@ void CVexaDlg::SetComboBoxText(int id, std::string_view text) {
 
 void CVexaDlg::SetComboBoxText(int id, int value) {
     char buf[16];
-    SetComboBoxText(id, std::string_view(buf, static_cast<std::size_t>(std::to_chars(buf, buf + sizeof buf, value).ptr - buf)));
+    SetComboBoxText(id, IntText(buf, value));
 }
 
 void CVexaDlg::SetComboBoxText(int id, double value) {
