@@ -56,7 +56,6 @@ IVexaModalDriver* VexaGetModalDriver() { return g_pModalDriver; }
 
 CVexaDlg::CVexaDlg(int templateId, CVexaDlg* parent) : m_nTemplateId(templateId), m_pParent(parent) {}
 
-CVexaDlg::~CVexaDlg() = default;
 
 std::ostream& operator<<(std::ostream& out, const VexaControlText& t) { return out << t.get(); }
 
@@ -142,22 +141,52 @@ std::shared_ptr<const VexaPagePrototype> PrototypeOf(const std::shared_ptr<const
     return prototypes.emplace_back(MakePrototype(tpl));
 }
 
+// The control lists of pages gone, a few kept in each thread for the next pages made: a page
+// takes one and copies its template's controls over it, whose texts and lists keep the room
+// they had (a batch makes the same pages for every member).
+struct SpareControls {
+    static constexpr std::size_t kKept = 8;
+    std::vector<std::vector<CVexaControl>> lists;
+    ~SpareControls();
+};
+thread_local bool t_spareGone = false;   // the thread's spare lists are destroyed (it is ending)
+thread_local SpareControls t_spare;
+SpareControls::~SpareControls() { t_spareGone = true; }
+
+void TakeSpareControls(std::vector<CVexaControl>& controls) {
+    if (!t_spareGone && controls.capacity() == 0 && !t_spare.lists.empty()) {
+        controls = std::move(t_spare.lists.back());
+        t_spare.lists.pop_back();
+    }
+}
+
+void KeepSpareControls(std::vector<CVexaControl>& controls) {
+    if (!t_spareGone && !controls.empty() && t_spare.lists.size() < SpareControls::kKept) {
+        t_spare.lists.push_back(std::move(controls));
+    }
+}
+
 }  // namespace
 
+CVexaDlg::~CVexaDlg() { KeepSpareControls(m_controls); }
+
 bool CVexaDlg::Create(std::string& error) {
-    m_controls.clear();
     m_order.clear();
     m_lookup.clear();
     m_sparse.clear();
     m_firstId = 0;
-    if (m_nTemplateId != 0) {
+    if (m_nTemplateId == 0) {
+        m_controls.clear();
+    } else {
         std::shared_ptr<const VexaDialogTemplate> tpl = VexaFindDialogTemplate(m_nTemplateId, error);
         if (tpl == nullptr) {
+            m_controls.clear();
             return false;
         }
         const std::shared_ptr<const VexaPagePrototype> prototype = PrototypeOf(tpl);
         m_strCaption = tpl->caption;
-        m_controls = prototype->controls;
+        TakeSpareControls(m_controls);
+        m_controls.assign(prototype->controls.begin(), prototype->controls.end());
         m_order = prototype->order;
         m_lookup = prototype->lookup;
         m_firstId = prototype->firstId;

@@ -197,6 +197,50 @@ TEST_F(ControlModelTest, PagesOfOneTemplateKeepTheirListsApart) {
     EXPECT_EQ(third.GetLabelText(72), "直径");   // found through its own lookup table
 }
 
+TEST_F(ControlModelTest, APageMadeAfterOthersAreGoneStartsFromItsTemplate) {
+    // Pages changed every way and gone, of this template and of a smaller one, leave nothing of
+    // theirs to the pages made after them.
+    std::string error;
+    for (int round = 0; round < 3; ++round) {
+        {
+            TestPage gone;
+            ASSERT_TRUE(gone.Create(error)) << error;
+            gone.ResetComboBox(21, {"圆形", "环形", "工字形"});
+            gone.SetComboBoxText(21, "工字形");
+            gone.SetEditText(11, "一段很长很长很长的文字");
+            gone.SetEditText(50, "650");
+            double value = 0;
+            gone.GetEditText(50, value);
+            gone.SetCheckData(30, 1);
+            gone.SetCheckData(41, 1);
+            gone.EnableWindow(50, true);
+            gone.SetPicture(11, "OTHER");
+            CVexaDlg scattered(9002);
+            ASSERT_TRUE(scattered.Create(error)) << error;
+            scattered.SetEditText(3, "近处改过");
+        }
+        CVexaDlg scattered(9002);
+        ASSERT_TRUE(scattered.Create(error)) << error;
+        EXPECT_EQ(scattered.GetEditText(3), "near");
+        EXPECT_EQ(scattered.Controls().size(), 3u);
+        TestPage next;
+        ASSERT_TRUE(next.Create(error)) << error;
+        EXPECT_EQ(next.Controls().size(), page.Controls().size());
+        EXPECT_EQ(next.Control(21).items, (std::vector<std::string>{"矩形", "T形"}));
+        EXPECT_EQ(next.GetComboBoxIndex(21), -1);
+        EXPECT_EQ(next.GetEditText(11), "");
+        EXPECT_EQ(next.GetEditText(50), "500");
+        double value = 0;
+        next.GetEditText(50, value);
+        EXPECT_EQ(value, 500);
+        EXPECT_EQ(next.GetCheckData(30), 0);
+        EXPECT_EQ(next.GetCheckData(41), 0);
+        EXPECT_FALSE(next.IsWindowEnabled(50));
+        EXPECT_EQ(next.Control(11).picture, "");
+        EXPECT_EQ(next.GetLabelText(72), "直径");
+    }
+}
+
 TEST(DialogTemplate, APageKeepsTheTemplateItWasMadeFromWhenTheFileIsReplaced) {
     // The same resource entry given other bytes: pages made before keep their names and lists.
     std::string json = R"json({"id": 9003, "caption": "甲", "controls": [
