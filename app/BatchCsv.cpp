@@ -164,7 +164,10 @@ bool VexaReadCsv(std::string_view text, VexaBatchTable& table, std::string& erro
     return true;
 }
 
-void VexaAppendCsvRow(std::string& out, const std::vector<std::string>& fields) {
+namespace {
+
+template <class Field>
+void AppendCsvFields(std::string& out, const std::vector<Field>& fields) {
     // The characters that make a field quoted.
     static constexpr auto kSpecial = [] {
         std::array<bool, 256> special{};
@@ -177,7 +180,7 @@ void VexaAppendCsvRow(std::string& out, const std::vector<std::string>& fields) 
         if (i != 0) {
             out += ',';
         }
-        const std::string& f = fields[i];
+        const std::string_view f = fields[i];
         bool quote = !f.empty() && (f.front() == ' ' || f.back() == ' ');
         for (std::size_t k = 0; k < f.size() && !quote; ++k) {
             quote = kSpecial[static_cast<unsigned char>(f[k])];
@@ -188,16 +191,22 @@ void VexaAppendCsvRow(std::string& out, const std::vector<std::string>& fields) 
         }
         out += '"';
         std::size_t start = 0;
-        for (std::size_t q = f.find('"'); q != std::string::npos; q = f.find('"', q + 1)) {
-            out.append(f, start, q + 1 - start);
+        for (std::size_t q = f.find('"'); q != std::string_view::npos; q = f.find('"', q + 1)) {
+            out.append(f.substr(start, q + 1 - start));
             out += '"';   // a quote is doubled
             start = q + 1;
         }
-        out.append(f, start, std::string::npos);
+        out.append(f.substr(start));
         out += '"';
     }
     out += "\r\n";
 }
+
+}  // namespace
+
+void VexaAppendCsvRow(std::string& out, const std::vector<std::string>& fields) { AppendCsvFields(out, fields); }
+
+void VexaAppendCsvViews(std::string& out, const std::vector<std::string_view>& fields) { AppendCsvFields(out, fields); }
 
 std::string VexaCsvRow(const std::vector<std::string>& fields) {
     std::string out;

@@ -16,3 +16,5 @@ bool VexaReadCsv(std::string_view text, VexaBatchTable& table, std::string& erro
 std::string VexaCsvRow(const std::vector<std::string>& fields);
 // The same, appended to `out`.
 void VexaAppendCsvRow(std::string& out, const std::vector<std::string>& fields);
+// The same for fields that are views of text kept elsewhere.
+void VexaAppendCsvViews(std::string& out, const std::vector<std::string_view>& fields);

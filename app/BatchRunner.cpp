@@ -269,6 +269,20 @@ bool GetString(std::string_view in, std::size_t& pos, std::string_view& s) {
     return true;
 }
 
+// The cells as views of `encoded`.
+bool DecodeCellViews(std::string_view encoded, std::vector<std::string_view>& cells) {
+    cells.clear();
+    std::size_t pos = 0;
+    std::string_view cell;
+    while (pos < encoded.size()) {
+        if (!GetString(encoded, pos, cell)) {
+            return false;
+        }
+        cells.push_back(cell);
+    }
+    return true;
+}
+
 bool DecodeCells(std::string_view encoded, std::vector<std::string>& cells) {
     cells.clear();
     std::size_t pos = 0;
@@ -655,6 +669,7 @@ int VexaRunBatch(const VexaBatchOptions& options) {
     const std::vector<std::string> resultHeader = VexaBatchResultHeader(ready.resultKeys);
     bool written = true;
     std::vector<std::string> cells;
+    std::vector<std::string_view> views;
     if (outExt == ".xlsx") {
         RunRows(ready, rows, jobs);
         std::vector<std::vector<std::string>> results{resultHeader};
@@ -676,9 +691,9 @@ int VexaRunBatch(const VexaBatchOptions& options) {
         auto stream = [&](const std::function<bool(std::string_view)>& put) {
             bool ok = true;
             RunRows(ready, rows, jobs, [&](ResultLine& line) {
-                DecodeCells(line.cells, cells);
+                DecodeCellViews(line.cells, views);
+                VexaAppendCsvViews(text, views);
                 std::string().swap(line.cells);   // what is written is not kept
-                VexaAppendCsvRow(text, cells);
                 if (text.size() >= kCsvPiece) {
                     ok = ok && put(text);
                     text.clear();
