@@ -202,6 +202,7 @@ int CliDriver::RunSteps(CVexaTabDlg& dialog) {
     // Settings of the result and drawing pages wait until the calculation is done, as the user
     // revises the results and fills the drawing page after calculating.
     std::vector<std::pair<std::string, std::string>> inputSets, resultSets, drawSets;
+    inputSets.reserve(m_request.sets.size());
     VexaSession session(dialog);   // finds what the settings name once for sorting and setting
     session.KeepFinds(m_request.finds);
     {
