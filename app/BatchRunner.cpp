@@ -269,21 +269,9 @@ bool GetString(std::string_view in, std::size_t& pos, std::string_view& s) {
     return true;
 }
 
-// The cells as views of `encoded`.
-bool DecodeCellViews(std::string_view encoded, std::vector<std::string_view>& cells) {
-    cells.clear();
-    std::size_t pos = 0;
-    std::string_view cell;
-    while (pos < encoded.size()) {
-        if (!GetString(encoded, pos, cell)) {
-            return false;
-        }
-        cells.push_back(cell);
-    }
-    return true;
-}
-
-bool DecodeCells(std::string_view encoded, std::vector<std::string>& cells) {
+// The cells of `encoded`, as strings or as views of it.
+template <class Cell>
+bool DecodeCells(std::string_view encoded, std::vector<Cell>& cells) {
     cells.clear();
     std::size_t pos = 0;
     std::string_view cell;
@@ -691,7 +679,7 @@ int VexaRunBatch(const VexaBatchOptions& options) {
         auto stream = [&](const std::function<bool(std::string_view)>& put) {
             bool ok = true;
             RunRows(ready, rows, jobs, [&](ResultLine& line) {
-                DecodeCellViews(line.cells, views);
+                DecodeCells(line.cells, views);
                 VexaAppendCsvViews(text, views);
                 std::string().swap(line.cells);   // what is written is not kept
                 if (text.size() >= kCsvPiece) {
