@@ -56,7 +56,6 @@ IVexaModalDriver* VexaGetModalDriver() { return g_pModalDriver; }
 
 CVexaDlg::CVexaDlg(int templateId, CVexaDlg* parent) : m_nTemplateId(templateId), m_pParent(parent) {}
 
-
 std::ostream& operator<<(std::ostream& out, const VexaControlText& t) { return out << t.get(); }
 
 namespace {

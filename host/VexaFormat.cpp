@@ -19,9 +19,8 @@ std::string TrimmedFixed(double value, int decimals) {
         return VexaSprintf("%f", value);
     }
     char buffer[400];
-    const std::string_view written(buffer, static_cast<std::size_t>(
-                                               vexa_printf::WriteFixed(buffer, buffer + sizeof buffer, value, decimals) - buffer));
-    std::string_view text = written;
+    std::string_view text(buffer, static_cast<std::size_t>(
+                                      vexa_printf::WriteFixed(buffer, buffer + sizeof buffer, value, decimals) - buffer));
     if (const auto point = text.find('.'); point != std::string_view::npos) {
         const auto last = text.find_last_not_of('0');
         text = text.substr(0, last == point ? point : last + 1);

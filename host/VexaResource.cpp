@@ -6,9 +6,9 @@
 #include <cstring>
 #include <limits>
 #include <map>
-#include <unordered_map>
 #include <mutex>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 
 #include <nlohmann/json.hpp>

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <limits>
 #include <optional>
 #include <string_view>
@@ -923,10 +924,10 @@ VexaSetResult VexaSession::SetAll(const std::vector<std::pair<std::string, std::
         VexaSetResult last;
         ControlState after;
     };
-    std::vector<Pending> order;
-    std::vector<Pending> values;
+    // The choices first, then the section families (a family chooses the table its row is taken
+    // from), then the values, each in the order given.
+    std::vector<Pending> order, families, values;
     order.reserve(sets.size());
-    values.reserve(sets.size());
     for (std::size_t i = 0; i < sets.size(); ++i) {
         std::vector<VexaControlRef> scratch;
         const std::vector<VexaControlRef>& found = Found(sets[i].first, scratch);
@@ -937,19 +938,13 @@ VexaSetResult VexaSession::SetAll(const std::vector<std::pair<std::string, std::
             return Set(sets[i].first, sets[i].second);  // the same message as one Set gives
         }
         Pending p{i, found.front(), false, {}, {}};
-        (IsChoice(*p.ref.page, p.ref) ? order : values).push_back(std::move(p));
+        std::vector<Pending>& bucket = IsChoice(*p.ref.page, p.ref)          ? order
+                                       : IsSectionFamily(*p.ref.page, p.ref) ? families
+                                                                             : values;
+        bucket.push_back(std::move(p));
     }
-    // A section family chooses the table the row is taken from: it goes before the rows.
-    for (Pending& p : values) {
-        if (IsSectionFamily(*p.ref.page, p.ref)) {
-            order.push_back(std::move(p));
-            p.index = sets.size();   // taken
-        }
-    }
-    for (Pending& p : values) {
-        if (p.index != sets.size()) {
-            order.push_back(std::move(p));
-        }
+    for (std::vector<Pending>* rest : {&families, &values}) {
+        order.insert(order.end(), std::make_move_iterator(rest->begin()), std::make_move_iterator(rest->end()));
     }
 
     // Only the last setting of a control counts: is there one after `p` (taken, if `taken`)?

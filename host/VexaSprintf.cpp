@@ -73,6 +73,10 @@ namespace {
 
 char* WriteShortestNow(char* first, char* last, double value);
 
+// `x` (0 <= x < 2^52) rounded to the nearest whole number, a tie to even, by adding and taking
+// away 2^52: exact in the default rounding mode, without a call into libm.
+double RoundedWhole(double x) { return (x + 4503599627370496.0) - 4503599627370496.0; }
+
 // The texts last written, by the value's bits: a page writes the same values again and again
 // (every member of a batch opens with the stored ones). A slot holds a text of up to 23 bytes.
 struct ShortestMemo {
@@ -120,17 +124,14 @@ char* WriteShortestNow(char* first, char* last, double value) {
     const double magnitude = std::fabs(value);
     // A value that is not q / 10^6 has more decimals (a result, mostly): std::to_chars at once.
     const double scaled6 = magnitude * 1e6;
-    const bool fewDecimals = scaled6 < 1125899906842624.0 &&
-                             ((scaled6 + 4503599627370496.0) - 4503599627370496.0) / 1e6 == magnitude;
-    if (fewDecimals && magnitude >= 1e-4 && magnitude < 1125899906842624.0) {
+    const bool fewDecimals = scaled6 < 1125899906842624.0 && RoundedWhole(scaled6) / 1e6 == magnitude;
+    if (fewDecimals && magnitude >= 1e-4) {
         for (int d = 0; d <= 6; ++d) {
             const double scaled = magnitude * kPow10[d];
             if (scaled >= 1125899906842624.0) {
                 break;
             }
-            // Rounded to the nearest whole number (a tie to even) by adding and taking away
-            // 2^52, exact below 2^50 in the default rounding mode; no call into libm.
-            const double q = (scaled + 4503599627370496.0) - 4503599627370496.0;
+            const double q = RoundedWhole(scaled);
             if (q >= 1125899906842624.0) {
                 break;
             }
